@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Draws Quorvel's pictures and icons with ImageMagick. The results are committed; run this only
+# to change them (needs the imagemagick package).
+set -euo pipefail
+cd "$(dirname "$0")"
+font=DejaVu-Sans-Bold
+
+# Start picture: the program's name over a soft gradient with a ledger motif.
+convert -size 770x380 gradient:'#1f4e79'-'#d9e6f2' \
+  -fill '#ffffff22' -draw 'rectangle 60,230 710,232' -draw 'rectangle 60,262 710,264' \
+  -draw 'rectangle 60,294 710,296' -draw 'rectangle 60,326 710,328' \
+  -font "$font" -pointsize 96 -fill white -gravity center -annotate +0-50 'Quorvel' \
+  -font DejaVu-Sans -pointsize 24 -fill '#0b2a45' -annotate +0+40 'Gestão de contas bancárias' \
+  -pointsize 16 -annotate +0+150 'Clique para abrir a conta' \
+  BMP3:quorvel.bmp
+
+# Animated picture: the name with a light sweeping across it, 16 frames.
+frames=()
+for i in $(seq 0 15); do
+  x=$(( i * 22 - 20 ))
+  f=$(mktemp --suffix=.png)
+  convert -size 320x46 xc:'#eef3f8' \
+    -fill '#ffffff' -draw "polygon $x,0 $((x+30)),0 $((x+10)),46 $((x-20)),46" \
+    -font "$font" -pointsize 28 -fill "#1f4e79" -gravity center -annotate +0+0 'Quorvel 1.6' "$f"
+  frames+=("$f")
+done
+convert -delay 15 -loop 0 "${frames[@]}" Texto01.gif
+rm -f "${frames[@]}"
+
+convert -size 32x32 xc:none -fill '#2e8b57' -draw 'circle 16,16 16,2' \
+  -stroke white -strokewidth 4 -fill none -draw 'polyline 9,17 14,22 23,11' ok.ico
+convert -size 32x32 xc:none -fill '#c0392b' -draw 'circle 16,16 16,2' \
+  -stroke white -strokewidth 4 -draw 'line 10,10 22,22' -draw 'line 22,10 10,22' cancelar.ico
+convert -size 32x32 xc:none -fill '#7f8c8d' -draw 'rectangle 8,10 24,29' \
+  -draw 'rectangle 6,6 26,9' -draw 'rectangle 13,3 19,6' \
+  -stroke '#ecf0f1' -strokewidth 2 -draw 'line 12,13 12,26' -draw 'line 16,13 16,26' \
+  -draw 'line 20,13 20,26' lixo.ico
+convert -size 32x32 xc:none -fill '#1f6fb2' -draw 'circle 16,16 16,2' \
+  -font "$font" -pointsize 22 -fill white -gravity center -annotate +0+1 'i' inf.ico
+convert -size 32x32 xc:none -fill '#8e5a2b' -draw 'rectangle 7,3 21,29' \
+  -fill '#f1c40f' -draw 'circle 18,16 19,16' \
+  -stroke '#2c3e50' -strokewidth 3 -draw 'line 22,16 30,16' -draw 'line 27,12 30,16' \
+  -draw 'line 27,20 30,16' exit.gif

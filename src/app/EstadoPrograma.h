@@ -1,0 +1,23 @@
+#pragma once
+// Program-wide state shared between the windows.
+#include <QString>
+
+struct EstadoPrograma {
+    QString PasswordGeral;    // the general (supervisor) password, read once at start
+    QString PasswordDigitada; // what the password prompt last received, trimmed
+    bool DicasMostradas = false;
+
+    bool CriandoMovimento = false;
+    bool NovaCategoria = false;
+    bool BloqueiaAutoCategoria = false;
+    bool BloqueiaAutoSituacao = false;
+    int TopicoAjuda = 0;
+
+    int DiasSemBackup = 0;
+    bool AvisoBackupMostrado = false;
+
+    QString PaginaFAQ, PaginaNovidades, EnderecoBanco;
+};
+
+EstadoPrograma &Estado();
+void reiniciaEstado(); // a fresh run's state (tests start each case with it)

@@ -1,0 +1,125 @@
+#pragma once
+// The main window: start-up checks, the account menu, the ledger grid, and the frames that live
+// inside it. Its procedures are grouped by subsystem in files of the subsystem's folder:
+//   app/Frm_bancos.cpp            loading, start state, activation, end of the run
+//   app/Frm_bancos_Controlos.cpp  controls and menus
+//   ledger/Frm_bancos_Contas.cpp  account menu and selection
+//   ledger/Frm_bancos_Grelha.cpp  movement grid and running balance
+#include <QDate>
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+#include "data/Dinheiro.h"
+
+class EtiquetaClicavel;
+class FlexGrid;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+class Frm_bancos : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Frm_bancos(QWidget *pai = nullptr);
+    ~Frm_bancos() override;
+
+    // Runs the loading sequence. 0 when the program carries on; otherwise the exit status of a
+    // start that had to stop (the user has been told why).
+    int Form_Load();
+    void Form_Activate();
+
+    // ---- start-up ----
+    bool VerificaFicheiroConfiguracao();
+    bool VerificaFicheiroBancos();
+    void CarregaIcones();
+    void EstadoInicial();
+    void LePasswordGeral();
+
+    // ---- account menu and selection ----
+    void CarregaMenuContas();
+    void RestauraUltimaConta();
+    void AbreConta();
+    void RepoePosicaoGrelha();
+    void GuardaEstadoConta();
+    void Mnu_Banco_Click(int n);
+    void Image1_Click();
+
+    // ---- movement grid ----
+    void CarregaMovimentos();
+    void FormataGrelha();
+    Dinheiro SaldoFinal() const { return m_saldoFinal; }
+
+    // ---- hooks filled by other subsystems ----
+    void GravaLinhasAlteradas();     // movements: write the rows marked changed
+    void Cmd_CriaNovaEntrada_Click(); // movements: create a credit
+    void MostraDadosConta();         // administration: settings of the chosen account
+    void CalculaDiasSemBackup();     // backups
+    void VerificaAvisoBackup();      // backups
+    bool MostraDicaDoDia();          // tip of the day: false when the tip window declines
+
+    // ---- controls (objectName = the name in the design) ----
+    EtiquetaClicavel *Image1 = nullptr;
+    EtiquetaClicavel *Lbl_NomeDoBanco = nullptr;
+    QLineEdit *Txt_NumBanco = nullptr;
+    FlexGrid *MSHFlexGrid1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Txt_SaldoFinal = nullptr;
+    QLabel *Label1_10 = nullptr;
+    QToolButton *Label25_0 = nullptr;
+    QPushButton *Cmd_CriaNovaEntrada = nullptr;
+    QPushButton *Cmd_CriaNovaEntradaDebito = nullptr;
+    QPushButton *Cmd_CriaNovaEntrada1 = nullptr;
+    EtiquetaClicavel *Label3 = nullptr;
+    QLabel *GifView = nullptr;
+
+    QMenu *Mnu_Bancos = nullptr;
+    QAction *Mnu_NovaConta = nullptr;
+    std::array<QAction *, 10> Mnu_Banco{}; // 1..9; index 0 unused
+    QAction *Mnu_GestBanco = nullptr;
+    QMenu *Mnu_Movimentos = nullptr;
+    QAction *Mnu_MovDebito = nullptr;
+    QAction *Mnu_MovCredito = nullptr;
+    QMenu *Mnu_Pesquisas = nullptr;
+    QAction *Mnu_Listagem1 = nullptr;
+    QAction *Mnu_Listagem2 = nullptr;
+    QAction *Mnu_Listagem3 = nullptr;
+    QMenu *Mnu_Opcoes = nullptr;
+    QAction *Mnu_Actualizacao = nullptr;
+    QAction *Mnu_EnviarEmail = nullptr;
+    QAction *Mnu_DicasEntrada = nullptr;
+    QAction *Mnu_FAQ = nullptr;
+    QAction *Mnu_UltimasAltercoes = nullptr;
+    QAction *Mnu_Manual = nullptr;
+    QAction *Mnu_Backups = nullptr;
+    QAction *Mnu_Categorias = nullptr;
+    QAction *Mnu_PassGeral = nullptr;
+    QAction *Mnu_MestreEnviaEmails = nullptr;
+    QAction *Mnu_Sair = nullptr;
+
+    // A control of this window by its design name ("Label25(2)", "Cmd_Validar"), or nullptr.
+    QWidget *Controlo(const QString &nome) const;
+
+protected:
+    bool event(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void CriaControlos();
+    void CriaMenus();
+    void MostraErroBaseDados(const class ErroBaseDados &erro) const;
+    int NumBancoActual() const; // Txt_NumBanco read as a number; 0 when it is not one
+
+    // What the grid's rows were loaded from, so balances are summed in cents, not re-read
+    // from formatted text.
+    struct ValoresLinha {
+        QDate data;
+        Dinheiro debito, credito;
+    };
+    std::vector<ValoresLinha> m_valoresLinhas;
+    Dinheiro m_saldoFinal;
+};

@@ -1,0 +1,58 @@
+#include "app/ModuloArranque.h"
+#include "data/BaseDados.h"
+#include "data/ErroBaseDados.h"
+#include "data/Esquema.h"
+#include "platform/Ficheiros.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+QString pasta;
+std::unique_ptr<BaseDados> ligacao;
+} // namespace
+
+QString PastaAplicacao()
+{
+    return pasta.isEmpty() ? QCoreApplication::applicationDirPath() : pasta;
+}
+
+void definePastaAplicacao(const QString &p)
+{
+    pasta = p.isEmpty() ? QString() : QDir(p).absolutePath();
+}
+
+void AbreLigacao(const QString &tipo)
+{
+    if (tipo != QLatin1String("Access"))
+        return;
+    QString caminho = Ficheiros::encontra(PastaAplicacao(), Esquema::NomeFicheiro);
+    if (caminho.isEmpty())
+        caminho = QDir(PastaAplicacao()).filePath(Esquema::NomeFicheiro);
+    ligacao = BaseDados::abre(caminho, Esquema::Chave);
+}
+
+bool LigacaoAberta() { return ligacao != nullptr; }
+
+BaseDados &Ligacao()
+{
+    if (!ligacao)
+        throw ErroBaseDados(QStringLiteral("a base de dados não está aberta"));
+    return *ligacao;
+}
+
+void FechaLigacao() { ligacao.reset(); }
+
+void CentraJanela(QWidget *janela)
+{
+    const QScreen *ecra = janela->screen() ? janela->screen() : QGuiApplication::primaryScreen();
+    if (!ecra)
+        return;
+    const QRect area = ecra->geometry();
+    const QSize tamanho = janela->frameGeometry().size();
+    janela->move(area.x() + (area.width() - tamanho.width()) / 2,
+                 area.y() + (area.height() - tamanho.height()) / 2);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Start-up module: the application folder, the one database connection, window centring.
+#include <QString>
+
+class BaseDados;
+class QWidget;
+
+// The folder of the executable, or the one given by --pasta DIR / QUORVEL_PASTA.
+QString PastaAplicacao();
+void definePastaAplicacao(const QString &pasta);
+
+// Opens Ligacao on quorvel.mdb when tipo is "Access"; any other kind does nothing. A file that
+// cannot be opened (damaged, wrong key) throws ErroBaseDados and leaves the file untouched.
+void AbreLigacao(const QString &tipo);
+bool LigacaoAberta();
+BaseDados &Ligacao(); // the open connection; throws ErroBaseDados when there is none
+void FechaLigacao();  // the program never does; tests do between cases
+
+void CentraJanela(QWidget *janela);

@@ -1,0 +1,120 @@
+#include "data/BaseDados.h"
+#include "data/Comando.h"
+#include "data/ErroBaseDados.h"
+
+#include <QFileInfo>
+#include <exception>
+#include <sqlite3.h>
+
+namespace {
+
+// DOBRA(texto): the text with Unicode case folded; NULL stays NULL.
+void dobra(sqlite3_context *ctx, int, sqlite3_value **args)
+{
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto *p = reinterpret_cast<const char *>(sqlite3_value_text(args[0]));
+    const QByteArray r =
+        QString::fromUtf8(p, sqlite3_value_bytes(args[0])).toCaseFolded().toUtf8();
+    sqlite3_result_text(ctx, r.constData(), int(r.size()), SQLITE_TRANSIENT);
+}
+
+QString mensagemDe(sqlite3 *db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+} // namespace
+
+BaseDados::BaseDados(sqlite3 *db, QString caminho) : m_db(db), m_caminho(std::move(caminho)) {}
+
+BaseDados::~BaseDados() { sqlite3_close_v2(m_db); }
+
+std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteArray &chave,
+                                           bool criar)
+{
+    if (!criar && !QFileInfo::exists(caminho))
+        throw ErroBaseDados(QStringLiteral("o ficheiro não existe: ") + caminho);
+    sqlite3 *db = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | (criar ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(caminho.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
+        const QString msg = db ? mensagemDe(db) : QStringLiteral("sem memória");
+        sqlite3_close_v2(db);
+        throw ErroBaseDados(msg);
+    }
+    std::unique_ptr<BaseDados> bd(new BaseDados(db, caminho));
+    if (!chave.isEmpty()) {
+        // PRAGMA key takes no bound parameter; the key is ours, never user text.
+        bd->executaScript(QStringLiteral("PRAGMA key = '%1';").arg(QString::fromUtf8(chave)));
+    }
+    // The first real read proves the key and the file: a wrong key or a damaged file fails here.
+    bd->consulta(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    bd->executaScript(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;"));
+    sqlite3_busy_timeout(db, 2000);
+    if (sqlite3_create_function_v2(db, "DOBRA", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                   dobra, nullptr, nullptr, nullptr)
+        != SQLITE_OK)
+        throw ErroBaseDados(mensagemDe(db));
+    return bd;
+}
+
+Comando BaseDados::prepara(const QString &sql) { return Comando(m_db, sql); }
+
+Registos BaseDados::consulta(const QString &sql, const QVariantList &parametros)
+{
+    Comando c(m_db, sql);
+    c.ligaTodos(parametros);
+    return Registos(c);
+}
+
+qint64 BaseDados::executa(const QString &sql, const QVariantList &parametros)
+{
+    Comando c(m_db, sql);
+    c.ligaTodos(parametros);
+    while (c.avanca()) {
+    }
+    return sqlite3_changes(m_db);
+}
+
+qint64 BaseDados::insere(const QString &sql, const QVariantList &parametros)
+{
+    executa(sql, parametros);
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+void BaseDados::executaScript(const QString &sql)
+{
+    char *erro = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &erro) != SQLITE_OK) {
+        const QString msg = erro ? QString::fromUtf8(erro) : mensagemDe(m_db);
+        sqlite3_free(erro);
+        throw ErroBaseDados(msg);
+    }
+}
+
+void BaseDados::iniciaTransaccao() { executaScript(QStringLiteral("BEGIN IMMEDIATE")); }
+void BaseDados::confirmaTransaccao() { executaScript(QStringLiteral("COMMIT")); }
+void BaseDados::anulaTransaccao()
+{
+    if (emTransaccao())
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+bool BaseDados::emTransaccao() const { return sqlite3_get_autocommit(m_db) == 0; }
+
+Transaccao::Transaccao(BaseDados &bd) : m_bd(bd), m_excepcoes(std::uncaught_exceptions())
+{
+    m_bd.iniciaTransaccao();
+}
+
+Transaccao::~Transaccao() noexcept(false)
+{
+    if (std::uncaught_exceptions() > m_excepcoes) {
+        m_bd.anulaTransaccao();
+        return;
+    }
+    try {
+        m_bd.confirmaTransaccao();
+    } catch (...) {
+        m_bd.anulaTransaccao();
+        throw;
+    }
+}

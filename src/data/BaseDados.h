@@ -1,0 +1,57 @@
+#pragma once
+// One open SQLCipher database file. Every statement is prepared and bound; engine errors become
+// ErroBaseDados. A function DOBRA(texto) folds Unicode case, so "without regard to case"
+// comparisons are written DOBRA(coluna) = DOBRA(?) (SQLite's NOCASE folds ASCII only).
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+#include "data/Registos.h"
+
+struct sqlite3;
+class Comando;
+
+class BaseDados
+{
+public:
+    // Opens an existing file (criar = false) or creates a new one. With a key, the file is
+    // encrypted with it; a wrong key or a damaged file throws here, before anything is written.
+    static std::unique_ptr<BaseDados> abre(const QString &caminho, const QByteArray &chave,
+                                           bool criar = false);
+    ~BaseDados();
+    BaseDados(const BaseDados &) = delete;
+    BaseDados &operator=(const BaseDados &) = delete;
+
+    Registos consulta(const QString &sql, const QVariantList &parametros = {});
+    qint64 executa(const QString &sql, const QVariantList &parametros = {}); // rows changed
+    qint64 insere(const QString &sql, const QVariantList &parametros = {});  // new row's key
+    Comando prepara(const QString &sql);
+    void executaScript(const QString &sql); // several statements, no parameters
+
+    void iniciaTransaccao();
+    void confirmaTransaccao();
+    void anulaTransaccao();
+    bool emTransaccao() const;
+
+    const QString &caminho() const { return m_caminho; }
+    sqlite3 *ligacaoNativa() const { return m_db; }
+
+private:
+    BaseDados(sqlite3 *db, QString caminho);
+    sqlite3 *m_db;
+    QString m_caminho;
+};
+
+// Commits when it leaves scope normally, rolls back when an exception is in flight.
+class Transaccao
+{
+public:
+    explicit Transaccao(BaseDados &bd);
+    ~Transaccao() noexcept(false);
+    Transaccao(const Transaccao &) = delete;
+    Transaccao &operator=(const Transaccao &) = delete;
+
+private:
+    BaseDados &m_bd;
+    int m_excepcoes;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// The database file: its name, its key, its tables and the rows a new file is supplied with.
+// Dates are ISO text or NULL, booleans 0/1, money INTEGER cents.
+#include <QString>
+
+class BaseDados;
+
+namespace Esquema {
+
+inline const QString NomeFicheiro = QStringLiteral("quorvel.mdb");
+inline const QByteArray Chave = QByteArrayLiteral("rk58");
+inline constexpr int Versao = 1;
+inline constexpr int NumeroContas = 9;
+
+void cria(BaseDados &bd);     // tables, indexes and the version in the Meta table
+void semeia(BaseDados &bd);   // nine blank accounts, the settings row, categories, bank sites
+int versao(BaseDados &bd);    // 0 when the file has no Meta table
+
+} // namespace Esquema

@@ -1,0 +1,62 @@
+#include "data/TabelaContas.h"
+#include "data/BaseDados.h"
+
+namespace TabelaContas {
+
+namespace {
+
+Conta daLinha(const Registos &r)
+{
+    Conta c;
+    c.numBanco = int(r.inteiro(QStringLiteral("NumBanco")));
+    c.banco = r.texto(QStringLiteral("banco"));
+    c.dependencia = r.texto(QStringLiteral("dependencia"));
+    c.numconta = r.texto(QStringLiteral("numconta"));
+    c.nib = r.texto(QStringLiteral("nib"));
+    c.gestor = r.texto(QStringLiteral("gestor"));
+    c.password = r.texto(QStringLiteral("ObservDiversas"));
+    c.observacoes = r.texto(QStringLiteral("Observmemo"));
+    c.saldo = r.dinheiro(QStringLiteral("Saldo"));
+    c.ultimo = r.booleano(QStringLiteral("ultimo"));
+    c.ultimaVezReg = r.inteiro(QStringLiteral("ultimavezreg"));
+    return c;
+}
+
+std::vector<Conta> lista(BaseDados &bd, const QString &sql, const QVariantList &p = {})
+{
+    std::vector<Conta> contas;
+    for (Registos r = bd.consulta(sql, p); !r.eof(); r.seguinte())
+        contas.push_back(daLinha(r));
+    return contas;
+}
+
+} // namespace
+
+std::vector<Conta> todas(BaseDados &bd)
+{
+    return lista(bd, QStringLiteral("SELECT * FROM TabBancos ORDER BY NumBanco"));
+}
+
+std::optional<Conta> le(BaseDados &bd, int numBanco)
+{
+    auto c = lista(bd, QStringLiteral("SELECT * FROM TabBancos WHERE NumBanco = ?"), {numBanco});
+    return c.empty() ? std::nullopt : std::optional<Conta>(c.front());
+}
+
+std::optional<Conta> ultimaAberta(BaseDados &bd)
+{
+    auto c = lista(bd, QStringLiteral("SELECT * FROM TabBancos WHERE ultimo <> 0 "
+                                      "ORDER BY NumBanco LIMIT 1"));
+    return c.empty() ? std::nullopt : std::optional<Conta>(c.front());
+}
+
+void guardaEstado(BaseDados &bd, int numBanco, qint64 topRow, Dinheiro saldo)
+{
+    Transaccao t(bd);
+    bd.executa(QStringLiteral("UPDATE TabBancos SET ultimo = 0 WHERE NumBanco <> ?"), {numBanco});
+    bd.executa(QStringLiteral("UPDATE TabBancos SET ultimo = 1, ultimavezreg = ?, Saldo = ? "
+                              "WHERE NumBanco = ?"),
+               {topRow, saldo.centimos(), numBanco});
+}
+
+} // namespace TabelaContas

@@ -1,0 +1,12 @@
+#include "data/TabelaEmpresa.h"
+#include "data/BaseDados.h"
+
+namespace TabelaEmpresa {
+
+QString lePasswordGeral(BaseDados &bd)
+{
+    Registos r = bd.consulta(QStringLiteral("SELECT * FROM Tabempresa WHERE numempresa = 1"));
+    return r.vazio() ? QString() : r.texto(QStringLiteral("campo2"));
+}
+
+} // namespace TabelaEmpresa

@@ -1,0 +1,138 @@
+// The movement grid: an account's movements in date order, their running balance and colours.
+// Texts go into the grid already formatted; balances are summed in exact cents.
+#include "app/Frm_bancos.h"
+#include "app/ModuloArranque.h"
+#include "data/BaseDados.h"
+#include "data/Regional.h"
+#include "data/TabelaMovimentos.h"
+#include "platform/EtiquetaClicavel.h"
+#include "platform/FlexGrid.h"
+#include "platform/Medidas.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+enum Coluna {
+    ColNumAutomatico = 1, ColData, ColNumero, ColDescricao, ColS, ColDebito, ColCredito,
+    ColSaldo, ColNumBanco, ColAlterou, NumColunas
+};
+
+const QColor CinzentoHoje = corBgr(0xE0E0E0);
+const QColor VermelhoAnulado = corBgr(0x8080FF);
+const QColor Vermelho = corBgr(0x0000FF);
+
+QString montante(Dinheiro d) { return d.zero() ? QString() : d.formata(); }
+
+} // namespace
+
+void Frm_bancos::CarregaMovimentos()
+{
+    if (!Regional::ehNumerico(Txt_NumBanco->text())) {
+        MSHFlexGrid1->hide();
+        Label2->hide();
+        return;
+    }
+    Lbl_NomeDoBanco->move(twips(120), twips(120));
+    Lbl_NomeDoBanco->show();
+    Mnu_GestBanco->setVisible(true);
+
+    std::vector<Movimento> movimentos = TabelaMovimentos::daConta(Ligacao(), NumBancoActual());
+    if (movimentos.empty()) {
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 MSHFlexGrid1, Label2, Label1_10, Txt_SaldoFinal, Cmd_CriaNovaEntrada,
+                 Cmd_CriaNovaEntradaDebito, Label25_0})
+            w->hide();
+        m_saldoFinal = Dinheiro();
+        Cmd_CriaNovaEntrada_Click();
+        return;
+    }
+
+    for (QWidget *w : std::initializer_list<QWidget *>{Label1_10, Txt_SaldoFinal,
+                                                       Cmd_CriaNovaEntrada,
+                                                       Cmd_CriaNovaEntradaDebito, Label25_0, Label2})
+        w->show();
+    Cmd_CriaNovaEntrada1->hide();
+    Mnu_Movimentos->menuAction()->setVisible(true);
+    MSHFlexGrid1->move(twips(120), twips(600));
+    Label2->move(twips(120), twips(6420));
+    Txt_SaldoFinal->move(twips(9520), twips(6480));
+    Label1_10->move(twips(7520), twips(6540));
+    Label25_0->move(twips(120), twips(7080));
+    Cmd_CriaNovaEntrada->move(twips(4560), twips(7080));
+    Cmd_CriaNovaEntradaDebito->move(twips(5400), twips(7080));
+
+    // Fill the grid with the final texts, as a bound grid would after formatting.
+    FlexGrid &g = *MSHFlexGrid1;
+    g.setRedraw(false);
+    g.setTamanho(1, NumColunas); // drops the previous account's cells and colours at once
+    g.setTamanho(int(movimentos.size()) + 1, NumColunas);
+    for (int c = ColNumAutomatico; c < NumColunas; ++c)
+        g.setTextMatrix(0, c, TabelaMovimentos::Colunas.at(c - 1));
+    const QString falso = QStringLiteral("False");
+    QString numBanco;
+    m_valoresLinhas.clear();
+    m_valoresLinhas.reserve(movimentos.size());
+    for (size_t i = 0; i < movimentos.size(); ++i) {
+        const Movimento &m = movimentos[i];
+        const int r = int(i) + 1;
+        if (numBanco != QString::number(m.numBanco))
+            numBanco = QString::number(m.numBanco); // one shared text for the whole column
+        g.setTextMatrix(r, ColNumAutomatico, QString::number(m.numAutomatico));
+        g.setTextMatrix(r, ColData, Regional::formataData(m.data));
+        g.setTextMatrix(r, ColNumero, m.numero);
+        g.setTextMatrix(r, ColDescricao, m.descricao);
+        g.setTextMatrix(r, ColS, m.situacao);
+        g.setTextMatrix(r, ColDebito, montante(m.debito));
+        g.setTextMatrix(r, ColCredito, montante(m.credito));
+        g.setTextMatrix(r, ColNumBanco, numBanco);
+        g.setTextMatrix(r, ColAlterou, falso);
+        m_valoresLinhas.push_back({m.data, m.debito, m.credito});
+    }
+    movimentos = {};
+    MSHFlexGrid1->show();
+    FormataGrelha();
+}
+
+void Frm_bancos::FormataGrelha()
+{
+    FlexGrid &g = *MSHFlexGrid1;
+    g.setRedraw(false);
+    static const int larguras[NumColunas] = {1, 1, 1000, 1200, 5000, 300, 1200, 1200, 1300, 1, 1};
+    for (int c = 0; c < g.Cols() && c < NumColunas; ++c)
+        g.setColWidth(c, larguras[c]);
+    g.setColAlignment(ColData, Alinhamento::Centro);
+    g.setColAlignment(ColS, Alinhamento::Centro);
+    g.setRowHeightMin(280);
+
+    // Running balance: annulled movements ("A", exactly) leave it unchanged but still show it.
+    const QDate hoje = QDate::currentDate();
+    Dinheiro saldo;
+    const int linhas = std::min<int>(g.Rows() - 1, int(m_valoresLinhas.size()));
+    for (int r = 1; r <= linhas; ++r) {
+        const ValoresLinha &v = m_valoresLinhas[size_t(r - 1)];
+        const QString &s = g.TextMatrix(r, ColS);
+        const bool anulado = s == QLatin1String("A");
+        if (s.left(1).trimmed() != QLatin1String("A"))
+            saldo += v.credito - v.debito;
+        g.setTextMatrix(r, ColSaldo, montante(saldo));
+        g.setCellForeColor(r, ColSaldo, saldo.negativo() ? Vermelho : QColor());
+        const bool deHoje = v.data.isValid() && v.data == hoje;
+        if (deHoje || anulado) {
+            const QColor fundo = anulado ? VermelhoAnulado : CinzentoHoje;
+            for (int c = 1; c < g.Cols(); ++c)
+                g.setCellBackColor(r, c, fundo);
+        }
+    }
+    m_saldoFinal = saldo;
+    QPalette paleta = Txt_SaldoFinal->palette();
+    paleta.setColor(QPalette::Text, saldo.negativo() ? Vermelho : QColor(Qt::black));
+    Txt_SaldoFinal->setPalette(paleta);
+    Txt_SaldoFinal->setText(saldo.formataMoeda());
+    g.setRedraw(true);
+}

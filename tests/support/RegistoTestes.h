@@ -1,0 +1,19 @@
+#pragma once
+// Each test file registers its Qt Test class; the shared main runs one class by name (as CTest
+// does) or all of them.
+#include <QObject>
+#include <functional>
+#include <vector>
+
+struct ClasseTeste {
+    const char *nome;
+    std::function<QObject *()> cria;
+};
+
+std::vector<ClasseTeste> &classesTeste();
+
+#define QUORVEL_TESTE(Classe)                                                                  \
+    static const bool registo_##Classe = [] {                                                  \
+        classesTeste().push_back({#Classe, [] { return static_cast<QObject *>(new Classe); }}); \
+        return true;                                                                           \
+    }();

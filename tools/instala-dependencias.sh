@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Quorvel builds, runs and is tested with. Safe to run again.
+set -euo pipefail
+pacotes=(g++ cmake ninja-build pkg-config
+         qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
+         libsqlcipher-dev sqlcipher)
+falta=()
+for p in "${pacotes[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || falta+=("$p")
+done
+[ ${#falta[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${falta[@]}"
