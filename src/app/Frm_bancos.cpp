@@ -32,6 +32,8 @@ Frm_bancos::Frm_bancos(QWidget *pai) : QMainWindow(pai)
     setObjectName(QStringLiteral("Frm_bancos"));
     CriaControlos();
     CriaMenus();
+    LigaMovimentos();
+    LigaAdministracao();
 }
 
 Frm_bancos::~Frm_bancos() = default;

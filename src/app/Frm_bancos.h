@@ -13,6 +13,7 @@
 #include "data/Dinheiro.h"
 
 class EtiquetaClicavel;
+class Frame2;
 class FlexGrid;
 class QAction;
 class QLabel;
@@ -54,6 +55,10 @@ public:
     void FormataGrelha();
     Dinheiro SaldoFinal() const { return m_saldoFinal; }
 
+    // ---- wiring of each subsystem's controls and menus (one per subsystem file) ----
+    void LigaMovimentos();
+    void LigaAdministracao();
+
     // ---- hooks filled by other subsystems ----
     void GravaLinhasAlteradas();     // movements: write the rows marked changed
     void Cmd_CriaNovaEntrada_Click(); // movements: create a credit
@@ -76,6 +81,7 @@ public:
     QPushButton *Cmd_CriaNovaEntrada1 = nullptr;
     EtiquetaClicavel *Label3 = nullptr;
     QLabel *GifView = nullptr;
+    ::Frame2 *Frame2 = nullptr; // the hidden value-passing frame
 
     QMenu *Mnu_Bancos = nullptr;
     QAction *Mnu_NovaConta = nullptr;

@@ -1,5 +1,6 @@
 // The main window's controls and menus, as designed: names, captions and positions in twips.
 #include "app/Frm_bancos.h"
+#include "ledger/Frame2.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
@@ -104,6 +105,9 @@ void Frm_bancos::CriaControlos()
     GifView = nomeia(new QLabel(area), "GifView");
     GifView->setGeometry(rectTwips(6960, 7080, 4800, 700));
     GifView->setAlignment(Qt::AlignCenter);
+
+    Frame2 = new ::Frame2(area);
+    Frame2->hide();
 
     connect(Image1, &EtiquetaClicavel::clicked, this, &Frm_bancos::Image1_Click);
     connect(Lbl_NomeDoBanco, &EtiquetaClicavel::doubleClicked, this,

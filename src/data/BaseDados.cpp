@@ -2,6 +2,7 @@
 #include "data/Comando.h"
 #include "data/ErroBaseDados.h"
 
+#include <QCollator>
 #include <QFileInfo>
 #include <exception>
 #include <sqlite3.h>
@@ -19,6 +20,18 @@ void dobra(sqlite3_context *ctx, int, sqlite3_value **args)
     const QByteArray r =
         QString::fromUtf8(p, sqlite3_value_bytes(args[0])).toCaseFolded().toUtf8();
     sqlite3_result_text(ctx, r.constData(), int(r.size()), SQLITE_TRANSIENT);
+}
+
+// COLLATE PORTUGUES: Portuguese alphabetical order without regard to case ("Água" before "Banco").
+int comparaPortugues(void *, int n1, const void *a, int n2, const void *b)
+{
+    static const QCollator collator = [] {
+        QCollator c(QLocale(QLocale::Portuguese, QLocale::Portugal));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator.compare(QString::fromUtf8(static_cast<const char *>(a), n1),
+                            QString::fromUtf8(static_cast<const char *>(b), n2));
 }
 
 QString mensagemDe(sqlite3 *db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
@@ -52,6 +65,10 @@ std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteAr
     sqlite3_busy_timeout(db, 2000);
     if (sqlite3_create_function_v2(db, "DOBRA", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                    dobra, nullptr, nullptr, nullptr)
+        != SQLITE_OK)
+        throw ErroBaseDados(mensagemDe(db));
+    if (sqlite3_create_collation_v2(db, "PORTUGUES", SQLITE_UTF8, nullptr, comparaPortugues,
+                                    nullptr)
         != SQLITE_OK)
         throw ErroBaseDados(mensagemDe(db));
     return bd;

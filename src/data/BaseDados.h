@@ -1,7 +1,8 @@
 #pragma once
 // One open SQLCipher database file. Every statement is prepared and bound; engine errors become
 // ErroBaseDados. A function DOBRA(texto) folds Unicode case, so "without regard to case"
-// comparisons are written DOBRA(coluna) = DOBRA(?) (SQLite's NOCASE folds ASCII only).
+// comparisons are written DOBRA(coluna) = DOBRA(?) (SQLite's NOCASE folds ASCII only), and
+// lists of names are ordered with COLLATE PORTUGUES.
 #include <QString>
 #include <QVariantList>
 #include <memory>

