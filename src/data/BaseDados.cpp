@@ -61,7 +61,8 @@ std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteAr
     }
     // The first real read proves the key and the file: a wrong key or a damaged file fails here.
     bd->consulta(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    bd->executaScript(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;"));
+    bd->executaScript(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; "
+                                      "PRAGMA cache_size = -32768;"));
     sqlite3_busy_timeout(db, 2000);
     if (sqlite3_create_function_v2(db, "DOBRA", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                    dobra, nullptr, nullptr, nullptr)

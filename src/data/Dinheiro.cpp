@@ -4,14 +4,6 @@ namespace {
 
 bool ehBranco(QChar c) { return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F); }
 
-QString agrupa(qint64 unidades)
-{
-    QString digitos = QString::number(unidades);
-    for (int i = int(digitos.size()) - 3; i > 0; i -= 3)
-        digitos.insert(i, QLatin1Char('.'));
-    return digitos;
-}
-
 } // namespace
 
 std::optional<Dinheiro> Dinheiro::interpreta(const QString &texto)
@@ -71,10 +63,27 @@ std::optional<Dinheiro> Dinheiro::interpreta(const QString &texto)
 
 QString Dinheiro::formata() const
 {
-    const qint64 absoluto = m_centimos < 0 ? -m_centimos : m_centimos;
-    QString s = agrupa(absoluto / 100) + QLatin1Char(',')
-                + QStringLiteral("%1").arg(absoluto % 100, 2, 10, QLatin1Char('0'));
-    return m_centimos < 0 ? QLatin1Char('-') + s : s;
+    // Written right to left into a small buffer: the grid formats hundreds of thousands of
+    // amounts on each load.
+    char16_t texto[32];
+    int i = 32;
+    qint64 absoluto = m_centimos < 0 ? -m_centimos : m_centimos;
+    texto[--i] = char16_t(u'0' + absoluto % 10);
+    absoluto /= 10;
+    texto[--i] = char16_t(u'0' + absoluto % 10);
+    absoluto /= 10;
+    texto[--i] = u',';
+    int digitos = 0;
+    do {
+        if (digitos > 0 && digitos % 3 == 0)
+            texto[--i] = u'.';
+        texto[--i] = char16_t(u'0' + absoluto % 10);
+        absoluto /= 10;
+        ++digitos;
+    } while (absoluto > 0);
+    if (m_centimos < 0)
+        texto[--i] = u'-';
+    return QString(reinterpret_cast<const QChar *>(texto + i), 32 - i);
 }
 
 QString Dinheiro::formataMoeda() const { return formata() + QStringLiteral(" €"); }

@@ -6,7 +6,15 @@ namespace Regional {
 
 QString formataData(const QDate &data)
 {
-    return data.isValid() ? data.toString(QStringLiteral("dd-MM-yyyy")) : QString();
+    // Built by hand: the grid formats every date of an account on each load.
+    if (!data.isValid() || data.year() < 1000 || data.year() > 9999)
+        return data.isValid() ? data.toString(QStringLiteral("dd-MM-yyyy")) : QString();
+    const int d = data.day(), m = data.month(), a = data.year();
+    const QChar texto[10] = {QChar(u'0' + d / 10), QChar(u'0' + d % 10), QChar(u'-'),
+                             QChar(u'0' + m / 10), QChar(u'0' + m % 10), QChar(u'-'),
+                             QChar(u'0' + a / 1000), QChar(u'0' + a / 100 % 10),
+                             QChar(u'0' + a / 10 % 10), QChar(u'0' + a % 10)};
+    return QString(texto, 10);
 }
 
 std::optional<QDate> interpretaData(const QString &texto)
@@ -40,7 +48,24 @@ QString paraIso(const QDate &data)
     return data.isValid() ? data.toString(Qt::ISODate) : QString();
 }
 
-QDate deIso(const QString &iso) { return QDate::fromString(iso, Qt::ISODate); }
+QDate deIso(const QString &iso)
+{
+    // "yyyy-MM-dd" read by hand (every movement's date passes here on each load).
+    if (iso.size() != 10 || iso[4] != u'-' || iso[7] != u'-')
+        return QDate::fromString(iso, Qt::ISODate);
+    auto numero = [&](int de, int ate) {
+        int n = 0;
+        for (int i = de; i < ate; ++i) {
+            const char16_t c = iso[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * 10 + (c - u'0');
+        }
+        return n;
+    };
+    const int a = numero(0, 4), m = numero(5, 7), d = numero(8, 10);
+    return a < 0 || m < 0 || d < 0 ? QDate() : QDate(a, m, d);
+}
 
 bool ehNumerico(const QString &texto)
 {
