@@ -8,7 +8,7 @@ struct EstadoPrograma {
     bool DicasMostradas = false;
 
     bool CriandoMovimento = false;
-    bool NovaCategoria = false;
+    QString NovaCategoria;    // the category name handed to and from Frm_Categoria
     bool BloqueiaAutoCategoria = false;
     bool BloqueiaAutoSituacao = false;
     int TopicoAjuda = 0;
