@@ -5,6 +5,11 @@
 //   app/Frm_bancos_Controlos.cpp  controls and menus
 //   ledger/Frm_bancos_Contas.cpp  account menu and selection
 //   ledger/Frm_bancos_Grelha.cpp  movement grid and running balance
+//   ledger/Frm_bancos_Movimentos.cpp  creating, changing and deleting movements, write-back
+//   ledger/Frm_bancos_Interaccao.cpp  clicks and keys on the grid, movement details
+//   admin/Frm_bancos_Administracao.cpp  new account, account settings and deletion, general
+//                                       password and category table
+#include <QColor>
 #include <QDate>
 #include <QMainWindow>
 #include <array>
@@ -14,6 +19,7 @@
 
 class EtiquetaClicavel;
 class Frame2;
+class Frm_GestaoBancos;
 class FlexGrid;
 class QAction;
 class QLabel;
@@ -55,6 +61,47 @@ public:
     void FormataGrelha();
     Dinheiro SaldoFinal() const { return m_saldoFinal; }
 
+    // ---- movements: creation, the editor's result, write-back (ledger/Frm_bancos_Movimentos)
+    void Cmd_CriaNovaEntradaDebito_Click();
+    void Mnu_MovCredito_Click();
+    void Mnu_MovDebito_Click();
+    void PreparaNovoMovimento();
+    void TrataBotaoFrame2(); // catches database errors: tells the user, grid usable again
+    void Cmd_Validar_Click();
+    void Cmd_FechaFrame2_Click();
+    void Cmd_ApagaMovimento_Click();
+    void PassaFrame2ParaGrelha();
+    void GravaTodasLinhas(); // every row with its balance, one transaction; throws ErroBaseDados
+    void CriaMovimento();
+    void GravaDadosOutros(qint64 n);
+    void ApagaDadosOutros(qint64 n);
+    void RealcaLinhaEditada();
+    void RepoeCorLinha();
+    bool EmAlteracao = false;  // an existing grid row is open in the editor
+    int LinhaEditada = 0;      // its grid row
+    QColor CorLinhaEditada;    // its background before the highlight (invalid = default)
+
+    // ---- grid interaction (ledger/Frm_bancos_Interaccao) ----
+    void MSHFlexGrid1_Click();
+    void MSHFlexGrid1_KeyDown(int tecla, Qt::KeyboardModifiers modificadores);
+    void MSHFlexGrid1_DblClick();
+    void MostraDetalhes(qint64 n);
+
+    // ---- account administration ----
+    bool VerificaContaSeleccionada();
+    void Mnu_GestBanco_Click();
+    void Mnu_NovaConta_Click();
+    void PreparaNovaConta();
+    void Cmd_Fechar1_Click();
+    void GravaDadosConta();
+    void Cmd_Cancelar1_Click();
+    void Cmd_ApagarTudo_Click();
+    void ApagaConta();
+    void Mnu_PassGeral_Click();
+    void Mnu_Categorias_Click();
+    bool CriandoConta = false;      // the account frame was opened by "Nova Conta"
+    bool ContaSeleccionada = false; // result of the last VerificaContaSeleccionada
+
     // ---- wiring of each subsystem's controls and menus (one per subsystem file) ----
     void LigaMovimentos();
     void LigaAdministracao();
@@ -82,6 +129,7 @@ public:
     EtiquetaClicavel *Label3 = nullptr;
     QLabel *GifView = nullptr;
     ::Frame2 *Frame2 = nullptr; // the hidden value-passing frame
+    ::Frm_GestaoBancos *Frm_GestaoBancos = nullptr; // the account frame
 
     QMenu *Mnu_Bancos = nullptr;
     QAction *Mnu_NovaConta = nullptr;
@@ -119,6 +167,15 @@ private:
     void CriaMenus();
     void MostraErroBaseDados(const class ErroBaseDados &erro) const;
     int NumBancoActual() const; // Txt_NumBanco read as a number; 0 when it is not one
+    void AbreEditor();          // movements: the editor on the frame, then its result
+    void GravaLinhas(bool todas);
+    void RecuperaDeErro(const class ErroBaseDados &erro);
+    void RepoeVista(int topo, qint64 chave, int linha);
+    qint64 NumAutoFrame2() const;
+    void MostraDetalhesNaGrelha(qint64 n); // MostraDetalhes, errors told
+    bool CarregaDadosConta();   // administration: fills the account frame; false on an error
+    void ContaEscolhidaMudou(); // administration: the chosen account changed under the frame
+    int m_numBancoGestao = 0;   // the slot the account frame was loaded from
 
     // What the grid's rows were loaded from, so balances are summed in cents, not re-read
     // from formatted text.

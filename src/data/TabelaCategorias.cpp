@@ -50,4 +50,20 @@ void actualiza(BaseDados &bd, qint64 numAutomatico, const QString &descricao, Di
                {descricao.left(LarguraNome), valor.centimos(), numAutomatico});
 }
 
+std::vector<Categoria> acrescentaVazias(BaseDados &bd, int n)
+{
+    std::vector<Categoria> novas;
+    Transaccao t(bd);
+    for (int i = 0; i < n; ++i)
+        novas.push_back({insere(bd, QStringLiteral(""), Dinheiro()), QString(), Dinheiro()});
+    return novas;
+}
+
+void gravaTodas(BaseDados &bd, const std::vector<Categoria> &categorias)
+{
+    Transaccao t(bd);
+    for (const Categoria &c : categorias)
+        actualiza(bd, c.numAutomatico, c.descricao, c.valor);
+}
+
 } // namespace TabelaCategorias

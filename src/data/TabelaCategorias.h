@@ -25,5 +25,9 @@ std::vector<Categoria> comNome(BaseDados &bd); // rows whose trimmed name is not
 std::optional<Categoria> procura(BaseDados &bd, const QString &nome);
 qint64 insere(BaseDados &bd, const QString &descricao, Dinheiro valor); // name cut to 30
 void actualiza(BaseDados &bd, qint64 numAutomatico, const QString &descricao, Dinheiro valor);
+// Adds n rows with an empty name (one transaction) and returns them in the order added.
+std::vector<Categoria> acrescentaVazias(BaseDados &bd, int n);
+// Writes every category back to the row with its key (names cut to 30), in one transaction.
+void gravaTodas(BaseDados &bd, const std::vector<Categoria> &categorias);
 
 } // namespace TabelaCategorias

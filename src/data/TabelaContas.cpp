@@ -30,6 +30,15 @@ std::vector<Conta> lista(BaseDados &bd, const QString &sql, const QVariantList &
     return contas;
 }
 
+// The first n characters, never ending inside a surrogate pair.
+QString corta(const QString &texto, int n)
+{
+    QString r = texto.left(n);
+    if (!r.isEmpty() && r.back().isHighSurrogate() && r.size() < texto.size())
+        r.chop(1);
+    return r;
+}
+
 } // namespace
 
 std::vector<Conta> todas(BaseDados &bd)
@@ -48,6 +57,29 @@ std::optional<Conta> ultimaAberta(BaseDados &bd)
     auto c = lista(bd, QStringLiteral("SELECT * FROM TabBancos WHERE ultimo <> 0 "
                                       "ORDER BY NumBanco LIMIT 1"));
     return c.empty() ? std::nullopt : std::optional<Conta>(c.front());
+}
+
+bool gravaDados(BaseDados &bd, const Conta &d)
+{
+    const qint64 linhas = bd.executa(
+        QStringLiteral("UPDATE TabBancos SET banco = ?, dependencia = ?, numconta = ?, nib = ?, "
+                       "gestor = ?, ObservDiversas = ?, Observmemo = ? WHERE NumBanco = ?"),
+        {corta(d.banco, LarguraBanco), corta(d.dependencia, LarguraDependencia),
+         corta(d.numconta, LarguraNumConta), corta(d.nib, LarguraNib),
+         corta(d.gestor, LarguraGestor), corta(d.password, LarguraPassword), d.observacoes,
+         d.numBanco});
+    return linhas > 0;
+}
+
+void apaga(BaseDados &bd, int numBanco)
+{
+    Transaccao t(bd);
+    bd.executa(QStringLiteral("DELETE FROM TabBancos1Det WHERE NumBanco = ?"), {numBanco});
+    bd.executa(QStringLiteral("DELETE FROM TabBancosDetOutros WHERE NumBanco = ?"), {numBanco});
+    bd.executa(QStringLiteral("UPDATE TabBancos SET banco = '', dependencia = '', numconta = '', "
+                              "nib = '', gestor = '', ObservDiversas = '', Observmemo = '', "
+                              "Saldo = 0, ultimo = 0, ultimavezreg = 0 WHERE NumBanco = ?"),
+               {numBanco});
 }
 
 void guardaEstado(BaseDados &bd, int numBanco, qint64 topRow, Dinheiro saldo)

@@ -9,4 +9,11 @@ QString lePasswordGeral(BaseDados &bd)
     return r.vazio() ? QString() : r.texto(QStringLiteral("campo2"));
 }
 
+bool gravaPasswordGeral(BaseDados &bd, const QString &password)
+{
+    return bd.executa(QStringLiteral("UPDATE Tabempresa SET campo2 = ? WHERE numempresa = 1"),
+                      {password})
+           > 0;
+}
+
 } // namespace TabelaEmpresa

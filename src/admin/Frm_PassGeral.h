@@ -1,0 +1,30 @@
+#pragma once
+// Changes the general (supervisor) password: the old one, the new one, the new one again.
+#include <QDialog>
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+class Frm_PassGeral : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Frm_PassGeral(QWidget *dono);
+
+    std::array<QLineEdit *, 3> Txt_Var{}; // old, new, new again
+    QPushButton *Cmd_ValPassGer = nullptr;
+    QPushButton *Cmd_CancelarPass = nullptr;
+    QToolButton *Label25 = nullptr;
+
+    void Cmd_ValPassGer_Click();
+    void Cmd_CancelarPass_Click();
+    void GravaPasswordGeral();
+
+protected:
+    bool eventFilter(QObject *objecto, QEvent *e) override;
+
+private:
+    void CarregaIcones();
+};
