@@ -32,7 +32,13 @@ void AbreLigacao(const QString &tipo)
     QString caminho = Ficheiros::encontra(PastaAplicacao(), Esquema::NomeFicheiro);
     if (caminho.isEmpty())
         caminho = QDir(PastaAplicacao()).filePath(Esquema::NomeFicheiro);
-    ligacao = BaseDados::abre(caminho, Esquema::Chave);
+    auto bd = BaseDados::abre(caminho, Esquema::Chave);
+    // An empty file opens as an empty database: it is not a Quorvel file all the same.
+    if (Esquema::versao(*bd) == 0)
+        throw ErroBaseDados(QStringLiteral("o ficheiro não contém as tabelas do Quorvel"));
+    if (Esquema::versao(*bd) > Esquema::Versao)
+        throw ErroBaseDados(QStringLiteral("o ficheiro foi criado por uma versão mais recente do Quorvel"));
+    ligacao = std::move(bd);
 }
 
 bool LigacaoAberta() { return ligacao != nullptr; }
