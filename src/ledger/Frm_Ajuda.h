@@ -1,0 +1,22 @@
+#pragma once
+// The small help window of the movement editor's fields: one fixed text chosen by TopicoAjuda.
+#include <QDialog>
+
+class EtiquetaClicavel;
+class QLabel;
+
+class Frm_Ajuda : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Frm_Ajuda(QWidget *dono);
+
+    // The text of a topic (1 type, 2 document number, 3 category, 4 situation), line breaks as
+    // carriage returns; any other topic has none.
+    static QString TextoAjuda(int topico);
+
+    QLabel *Label1 = nullptr;
+    QLabel *Picture1 = nullptr;
+    QLabel *lblTipText = nullptr;
+    EtiquetaClicavel *Label3 = nullptr;
+};
