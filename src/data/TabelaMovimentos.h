@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "data/Dinheiro.h"
@@ -30,5 +31,26 @@ inline const QStringList Colunas = {
 
 // An account's movements by date (undated first), then by creation.
 std::vector<Movimento> daConta(BaseDados &bd, int numBanco);
+
+// Widths a written-back grid row is cut to.
+inline constexpr int LarguraNumero = 10, LarguraDescricao = 50;
+
+// What the grid writes back into an existing movement row.
+struct AlteracaoMovimento {
+    qint64 numAutomatico = 0;
+    std::optional<QDate> data;     // nullopt: the stored date stays as it is
+    QString numero, descricao, situacao;
+    Dinheiro debito, credito;
+    std::optional<Dinheiro> saldo; // nullopt: the stored balance stays as it is
+    int numBanco = 0;
+};
+
+// Writes every row given, with Alterou back to false: one transaction and one prepared
+// statement for the whole pass, so 100,000 rows take a moment and a failure leaves the table
+// exactly as it was.
+void actualiza(BaseDados &bd, const std::vector<AlteracaoMovimento> &linhas);
+
+// Inserts a new movement (Saldo and Alterou keep their defaults) and returns its NumAutomatico.
+qint64 insere(BaseDados &bd, const Movimento &m);
 
 } // namespace TabelaMovimentos
