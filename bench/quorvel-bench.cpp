@@ -1,5 +1,6 @@
 // quorvel-bench: timings of the ledger on generated accounts of 1,000, 10,000 and 100,000
 // movements, as medians of 5 runs in one process, with the process's peak memory.
+#include "BenchMovimentos.h"
 #include "Medicao.h"
 #include "PastaBench.h"
 #include "app/Frm_bancos.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    AplicaAspecto();
 
     std::printf("%-38s %12s %12s %14s\n", "cenário (mediana de 5)", "movimentos", "ms",
                 "pico mem. MB");
@@ -48,6 +50,8 @@ int main(int argc, char *argv[])
         std::printf("%-38s %12d %12.1f %14.1f\n", "abrir conta (AbreConta a grelha pintada)", n,
                     abreConta(*janela), picoMemoriaMB());
         std::fflush(stdout);
+        if (n == 100000)
+            medeEscritaMovimentos(*janela, n);
 
         janela.reset();
         FechaLigacao();

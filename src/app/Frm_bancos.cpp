@@ -7,6 +7,7 @@
 #include "data/Esquema.h"
 #include "data/TabelaEmpresa.h"
 #include "platform/EtiquetaClicavel.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/Ficheiros.h"
 #include "platform/FlexGrid.h"
 #include "platform/Imagens.h"
@@ -143,6 +144,11 @@ void Frm_bancos::CarregaIcones()
                                         Qt::SmoothTransformation));
     const QIcon informacao = Imagens::icone(pasta, QStringLiteral("inf.ico"));
     for (int i = 0; i <= 3; ++i) {
+        const QString nome = QStringLiteral("Label25(%1)").arg(i);
+        if (auto *informacao = qobject_cast<EtiquetaInformacao *>(Controlo(nome))) {
+            informacao->carregaIcone(pasta);
+            continue;
+        }
         if (auto *etiqueta =
                 qobject_cast<QToolButton *>(Controlo(QStringLiteral("Label25(%1)").arg(i)))) {
             etiqueta->setIcon(informacao);

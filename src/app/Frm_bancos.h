@@ -18,6 +18,7 @@
 #include "data/Dinheiro.h"
 
 class EtiquetaClicavel;
+class EtiquetaInformacao;
 class Frame2;
 class Frm_GestaoBancos;
 class FlexGrid;
@@ -122,7 +123,7 @@ public:
     QLabel *Label2 = nullptr;
     QLineEdit *Txt_SaldoFinal = nullptr;
     QLabel *Label1_10 = nullptr;
-    QToolButton *Label25_0 = nullptr;
+    EtiquetaInformacao *Label25_0 = nullptr;
     QPushButton *Cmd_CriaNovaEntrada = nullptr;
     QPushButton *Cmd_CriaNovaEntradaDebito = nullptr;
     QPushButton *Cmd_CriaNovaEntrada1 = nullptr;

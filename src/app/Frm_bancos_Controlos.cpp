@@ -1,7 +1,9 @@
 // The main window's controls and menus, as designed: names, captions and positions in twips.
 #include "app/Frm_bancos.h"
 #include "ledger/Frame2.h"
+#include "platform/BotaoQuebraTexto.h"
 #include "platform/EtiquetaClicavel.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 
@@ -75,25 +77,24 @@ void Frm_bancos::CriaControlos()
     Txt_SaldoFinal->setAlignment(Qt::AlignRight);
     Txt_SaldoFinal->setFocusPolicy(Qt::NoFocus);
 
-    Label25_0 = nomeia(new QToolButton(area), "Label25(0)");
-    Label25_0->setText(QStringLiteral("Faça duplo clique no movimento que deseja alterar."));
-    Label25_0->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    Label25_0->setAutoRaise(true);
-    Label25_0->setFocusPolicy(Qt::NoFocus);
-    Label25_0->setGeometry(rectTwips(120, 7080, 4380, 600));
+    Label25_0 = nomeia(new EtiquetaInformacao(
+                           QStringLiteral("Faça duplo clique no movimento que deseja alterar."), area),
+                       "Label25(0)");
+    Label25_0->setGeometry(rectTwips(120, 7080, 4380, 660));
 
     Cmd_CriaNovaEntrada =
-        nomeia(new QPushButton(QStringLiteral("Criar Novo Movimento a Crédito"), area),
+        nomeia(new BotaoQuebraTexto(QStringLiteral("Criar Novo Movimento a Crédito"), area),
                "Cmd_CriaNovaEntrada");
-    Cmd_CriaNovaEntrada->setGeometry(rectTwips(4560, 7080, 780, 600));
+    Cmd_CriaNovaEntrada->setGeometry(rectTwips(4560, 7080, 810, 690));
     Cmd_CriaNovaEntradaDebito =
-        nomeia(new QPushButton(QStringLiteral("Criar Novo Movimento a Débito"), area),
+        nomeia(new BotaoQuebraTexto(QStringLiteral("Criar Novo Movimento a Débito"), area),
                "Cmd_CriaNovaEntradaDebito");
-    Cmd_CriaNovaEntradaDebito->setGeometry(rectTwips(5400, 7080, 780, 600));
+    Cmd_CriaNovaEntradaDebito->setGeometry(rectTwips(5400, 7080, 810, 690));
     for (QPushButton *b : {Cmd_CriaNovaEntrada, Cmd_CriaNovaEntradaDebito}) {
-        // The captions are long for these small buttons: the picture and tooltip carry them.
+        QFont pequena = b->font();
+        pequena.setPointSizeF(pequena.pointSizeF() * 0.85);
+        b->setFont(pequena);
         b->setToolTip(b->text());
-        b->setStyleSheet(QStringLiteral("font-size: 7pt"));
     }
     Cmd_CriaNovaEntrada1 = nomeia(new QPushButton(QStringLiteral("Criação do 1º Movimento"), area),
                                   "Cmd_CriaNovaEntrada1");

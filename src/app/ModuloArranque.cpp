@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QApplication>
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -61,4 +63,11 @@ void CentraJanela(QWidget *janela)
     const QSize tamanho = janela->frameGeometry().size();
     janela->move(area.x() + (area.width() - tamanho.width()) / 2,
                  area.y() + (area.height() - tamanho.height()) / 2);
+}
+
+void AplicaAspecto()
+{
+    QFont letra = QApplication::font();
+    letra.setPointSize(8);
+    QApplication::setFont(letra);
 }

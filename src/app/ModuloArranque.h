@@ -17,3 +17,6 @@ BaseDados &Ligacao(); // the open connection; throws ErroBaseDados when there is
 void FechaLigacao();  // the program never does; tests do between cases
 
 void CentraJanela(QWidget *janela);
+
+// The look every window is designed for: positions in twips were laid out for an 8-point font.
+void AplicaAspecto();

@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    AplicaAspecto();
 
     // Qt's own dialogs speak Portuguese: "Sim", "Não", the file and print dialogs.
     QTranslator traducaoQt;

@@ -8,6 +8,7 @@
 #include "data/Regional.h"
 #include "data/TabelaContas.h"
 #include "platform/EtiquetaClicavel.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/FlexGrid.h"
 #include "platform/Mensagens.h"
 

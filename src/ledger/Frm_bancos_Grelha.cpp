@@ -6,6 +6,7 @@
 #include "data/Regional.h"
 #include "data/TabelaMovimentos.h"
 #include "platform/EtiquetaClicavel.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 

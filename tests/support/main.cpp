@@ -1,4 +1,5 @@
 #include "support/RegistoTestes.h"
+#include "app/ModuloArranque.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorvelTestes"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    AplicaAspecto();
     const char *escolhida = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char *> resto{argv[0]};
     for (int i = escolhida ? 2 : 1; i < argc; ++i)
