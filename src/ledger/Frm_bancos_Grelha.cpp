@@ -107,6 +107,13 @@ void Frm_bancos::FormataGrelha()
     static const int larguras[NumColunas] = {1, 1, 1000, 1200, 5000, 300, 1200, 1200, 1300, 1, 1};
     for (int c = 0; c < g.Cols() && c < NumColunas; ++c)
         g.setColWidth(c, larguras[c]);
+    // The designed date width fits the designed font; a larger screen font still shows the
+    // whole date, taking the room from the description.
+    const int larguraData = (g.fontMetrics().horizontalAdvance(QStringLiteral("00-00-0000")) + 12) * 15;
+    if (larguraData > larguras[ColData]) {
+        g.setColWidth(ColData, larguraData);
+        g.setColWidth(ColDescricao, larguras[ColDescricao] - (larguraData - larguras[ColData]));
+    }
     g.setColAlignment(ColData, Alinhamento::Centro);
     g.setColAlignment(ColS, Alinhamento::Centro);
     g.setRowHeightMin(280);
