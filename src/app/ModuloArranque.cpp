@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QScreen>
 #include <QWidget>
 
@@ -70,4 +72,15 @@ void AplicaAspecto()
     QFont letra = QApplication::font();
     letra.setPointSize(8);
     QApplication::setFont(letra);
+}
+
+void CarregaTraducoes()
+{
+    static QTranslator brasileira, europeia;
+    const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    // The translator installed last is asked first.
+    if (brasileira.load(QStringLiteral("qtbase_pt_BR"), pasta))
+        QCoreApplication::installTranslator(&brasileira);
+    if (europeia.load(QStringLiteral("qt_pt_PT"), pasta))
+        QCoreApplication::installTranslator(&europeia);
 }

@@ -18,5 +18,10 @@ void FechaLigacao();  // the program never does; tests do between cases
 
 void CentraJanela(QWidget *janela);
 
+// Qt's own dialogs in Portuguese ("Sim", "Não", the file and print dialogs). Debian ships the
+// Qt 6 catalogue in Brazilian Portuguese only; the European catalogue (an older one) is asked
+// first and the Brazilian one answers what it lacks.
+void CarregaTraducoes();
+
 // The look every window is designed for: positions in twips were laid out for an 8-point font.
 void AplicaAspecto();

@@ -4,9 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -16,12 +14,7 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
     AplicaAspecto();
 
-    // Qt's own dialogs speak Portuguese: "Sim", "Não", the file and print dialogs.
-    QTranslator traducaoQt;
-    const QString pastaTraducoes = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (traducaoQt.load(QStringLiteral("qt_pt_PT"), pastaTraducoes)
-        || traducaoQt.load(QStringLiteral("qtbase_pt_BR"), pastaTraducoes))
-        QApplication::installTranslator(&traducaoQt);
+    CarregaTraducoes();
 
     QCommandLineParser opcoes;
     opcoes.addHelpOption();

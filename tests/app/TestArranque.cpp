@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -177,6 +178,15 @@ private slots:
         QVERIFY(caixas.caixas[0].texto.startsWith(
             QStringLiteral("Não foi possível abrir o ficheiro de Bancos (quorvel.mdb).")));
         QCOMPARE(impressao(pasta.caminhoBase()), antes);
+    }
+
+    void dialogosDoQtEmPortugues()
+    {
+        QMessageBox caixa;
+        caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(caixa.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Sim"));
+        QCOMPARE(caixa.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Não"));
+        QCOMPARE(caixa.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Cancelar"));
     }
 
     void passwordGeralLidaNoArranque()

@@ -22,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("QuorvelTestes"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
     AplicaAspecto();
+    CarregaTraducoes();
     const char *escolhida = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char *> resto{argv[0]};
     for (int i = escolhida ? 2 : 1; i < argc; ++i)
