@@ -389,6 +389,36 @@ private slots:
         QCOMPARE(caixas.caixas.size(), 0); // an undated movement is not an invalid date
     }
 
+    void passagemLongaMudaDatasEContas()
+    {
+        // A pass of many rows reads the stored dates first; a changed date or account must
+        // still be written, and an unchanged row is left alone.
+        MensagensGuionadas caixas;
+        PastaTeste pasta;
+        pasta.nomeiaConta(1, QStringLiteral("Conta Teste"));
+        std::vector<qint64> chaves;
+        for (int i = 0; i < 80; ++i)
+            chaves.push_back(pasta.insereMovimento(
+                1, Regional::paraIso(QDate(2024, 1, 1).addDays(i)), 0, 100));
+        pasta.bd().executa(QStringLiteral("UPDATE TabBancos1Det SET Saldo = 100 * NumAutomatico "
+                                          "- 100 * ? + 100 WHERE NumAutomatico <> ?"),
+                           {chaves[0], chaves[10]});
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_Banco_Click(1);
+        registaActualizacoes(pasta.bd());
+        FlexGrid *g = janela->MSHFlexGrid1;
+        g->setTextMatrix(5, 2, QStringLiteral("15-06-2025"));
+        g->setTextMatrix(7, 9, QStringLiteral("-1"));
+        janela->GravaTodasLinhas();
+        QCOMPARE(movimento(pasta.bd(), chaves[4]), QStringLiteral("2025-06-15||||0|100|500|1|0"));
+        QCOMPARE(movimento(pasta.bd(), chaves[6]), QStringLiteral("2024-01-07||||0|100|700|-1|0"));
+        QCOMPARE(movimento(pasta.bd(), chaves[10]), QStringLiteral("2024-01-11||||0|100|1100|1|0"));
+        QList<qint64> esperadas{chaves[4], chaves[6], chaves[10]};
+        QList<qint64> vistas = escritas(pasta.bd());
+        std::sort(vistas.begin(), vistas.end());
+        QCOMPARE(vistas, esperadas);
+    }
+
     void fecharGravaLinhasMarcadas()
     {
         MensagensGuionadas caixas;
