@@ -419,6 +419,44 @@ private slots:
         QCOMPARE(vistas, esperadas);
     }
 
+    void editorRealAlteraEApaga()
+    {
+        // The whole round trip through the real editor: typed values, its own buttons.
+        MensagensGuionadas caixas; // "Deseja mesmo apagar...?" is answered Yes
+        PastaTeste pasta;
+        pasta.nomeiaConta(1, QStringLiteral("Conta Teste"));
+        const qint64 a = pasta.insereMovimento(1, QStringLiteral("2024-02-01"), 123450, 0, {},
+                                               QStringLiteral("Luz"));
+        const qint64 b = pasta.insereMovimento(1, QStringLiteral("2024-02-02"), 0, 500000);
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_Banco_Click(1);
+        FlexGrid *g = janela->MSHFlexGrid1;
+
+        QString valorAoAbrir;
+        aoAbrir<Frm_Frame2>([&](Frm_Frame2 *d) {
+            valorAoAbrir = d->TxtCampo[3]->text();
+            d->TxtCampo[3]->selectAll();
+            QTest::keyClicks(d->TxtCampo[3], QStringLiteral("99.5"));
+            d->TxtCampo[2]->selectAll();
+            QTest::keyClicks(d->TxtCampo[2], QStringLiteral("Electricidade"));
+            QTest::mouseClick(d->Cmd_Validar, Qt::LeftButton);
+        });
+        duploClique(g, 1);
+        QCOMPARE(valorAoAbrir, QStringLiteral("1234,5"));
+        QCOMPARE(movimento(pasta.bd(), a),
+                 QStringLiteral("2024-02-01||Electricidade||9950|0|0|1|0"));
+        QCOMPARE(g->TextMatrix(2, 8), QStringLiteral("4.900,50"));
+
+        aoAbrir<Frm_Frame2>([](Frm_Frame2 *d) {
+            QTest::mouseClick(d->Cmd_ApagaMovimento, Qt::LeftButton);
+        });
+        duploClique(g, 2);
+        QCOMPARE(movimento(pasta.bd(), b), QStringLiteral("2024-02-02||||0|500000|0|-1|0"));
+        QCOMPARE(g->Rows(), 2);
+        QCOMPARE(janela->Txt_SaldoFinal->text(), QStringLiteral("-99,50 €"));
+        QVERIFY(g->isEnabled());
+    }
+
     void fecharGravaLinhasMarcadas()
     {
         MensagensGuionadas caixas;
