@@ -239,6 +239,37 @@ private slots:
         QVERIFY(!janela->EmAlteracao);
     }
 
+    void apagarOUltimoComecaUmNovoSemTrocarExtras()
+    {
+        // The account empties, so its reload starts a new credit at once; the deleted
+        // movement's extras must go, not the new one's.
+        MensagensGuionadas caixas;
+        PastaTeste pasta;
+        pasta.nomeiaConta(1, QStringLiteral("Conta Teste"));
+        const qint64 a = pasta.insereMovimento(1, QStringLiteral("2024-01-02"), 0, 10000);
+        pasta.insereExtras(a, 1, QStringLiteral("Vendas"), {}, QStringLiteral("velho"));
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_Banco_Click(1);
+        Aberto novo;
+        respondeEditor(janela.get(), QStringLiteral("3"), nullptr, [&](Frame2 *) {
+            respondeEditor(janela.get(), QStringLiteral("1"), &novo, [](Frame2 *f) {
+                f->setCampo(3, QStringLiteral("7"));
+                f->Cmb_Categoria->setCurrentText(QStringLiteral("Juros"));
+            });
+        });
+        duploClique(janela->MSHFlexGrid1, 1);
+        QVERIFY(novo.abriu);
+        QCOMPARE(novo.tipo, QStringLiteral("Crédito"));
+        const qint64 n = janela->Frame2->Txt_NumAuto->text().toLongLong();
+        QVERIFY(n != a);
+        QCOMPARE(extras(pasta.bd(), a), QStringLiteral("(nenhum)"));
+        QCOMPARE(extras(pasta.bd(), n), QStringLiteral("Juros||"));
+        QCOMPARE(janela->MSHFlexGrid1->Rows(), 2);
+        QVERIFY(janela->MSHFlexGrid1->isEnabled());
+        QVERIFY(!janela->EmAlteracao);
+        QVERIFY(!Estado().CriandoMovimento);
+    }
+
     void extrasSoComTextoEIntactosQuandoLimpos()
     {
         MensagensGuionadas caixas;
