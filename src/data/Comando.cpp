@@ -88,7 +88,8 @@ qint64 Comando::inteiro(int i) const { return sqlite3_column_int64(m_stmt, i); }
 QString Comando::texto(int i) const
 {
     const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
-    return p ? QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, i)) : QString();
+    const int bytes = sqlite3_column_bytes(m_stmt, i);
+    return p && bytes > 0 ? QString::fromUtf8(p, bytes) : QString(); // "" costs no allocation
 }
 
 QVariant Comando::valor(int i) const

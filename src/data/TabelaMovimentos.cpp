@@ -9,29 +9,38 @@
 
 namespace TabelaMovimentos {
 
-std::vector<Movimento> daConta(BaseDados &bd, int numBanco)
+int conta(BaseDados &bd, int numBanco)
+{
+    Registos r = bd.consulta(
+        QStringLiteral("SELECT count(*) AS n FROM TabBancos1Det WHERE NumBanco = ?"), {numBanco});
+    return int(r.inteiro(QStringLiteral("n")));
+}
+
+void percorre(BaseDados &bd, int numBanco, const std::function<void(const Movimento &)> &recebe)
 {
     Comando c = bd.prepara(QStringLiteral(
         "SELECT NumAutomatico, Data, Numero, Descricao, S, Debito, Credito, Saldo, NumBanco, "
         "Alterou FROM TabBancos1Det WHERE NumBanco = ? ORDER BY Data ASC, NumAutomatico ASC"));
     c.liga(1, numBanco);
-    std::vector<Movimento> movimentos;
+    Movimento m;
+    QString situacaoAnterior;
     while (c.avanca()) {
-        Movimento m;
         m.numAutomatico = c.inteiro(0);
-        if (!c.nulo(1))
-            m.data = Regional::deIso(c.texto(1));
+        m.data = c.nulo(1) ? QDate() : Regional::deIso(c.texto(1));
         m.numero = c.texto(2);
         m.descricao = c.texto(3);
-        m.situacao = c.texto(4);
+        // Situations repeat ("V", "", "A"): one shared text instead of one per movement.
+        const QString situacao = c.texto(4);
+        if (situacao != situacaoAnterior)
+            situacaoAnterior = situacao;
+        m.situacao = situacaoAnterior;
         m.debito = Dinheiro::deCentimos(c.inteiro(5)); // a NULL amount reads as 0
         m.credito = Dinheiro::deCentimos(c.inteiro(6));
         m.saldo = Dinheiro::deCentimos(c.inteiro(7));
         m.numBanco = int(c.inteiro(8));
         m.alterou = c.inteiro(9) != 0;
-        movimentos.push_back(std::move(m));
+        recebe(m);
     }
-    return movimentos;
 }
 
 void actualiza(BaseDados &bd, const std::vector<AlteracaoMovimento> &linhas)

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,8 +30,12 @@ inline const QStringList Colunas = {
     QStringLiteral("CREDITO"),       QStringLiteral("SALDO"),  QStringLiteral("NUMBANCO"),
     QStringLiteral("ALTEROU")};
 
-// An account's movements by date (undated first), then by creation.
-std::vector<Movimento> daConta(BaseDados &bd, int numBanco);
+// How many movements the account has.
+int conta(BaseDados &bd, int numBanco);
+
+// Hands the account's movements, by date (undated first) then by creation, one at a time to
+// `recebe`: a large account is never held twice in memory while the grid fills.
+void percorre(BaseDados &bd, int numBanco, const std::function<void(const Movimento &)> &recebe);
 
 // Widths a written-back grid row is cut to.
 inline constexpr int LarguraNumero = 10, LarguraDescricao = 50;

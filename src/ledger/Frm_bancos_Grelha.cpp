@@ -43,8 +43,9 @@ void Frm_bancos::CarregaMovimentos()
     Lbl_NomeDoBanco->show();
     Mnu_GestBanco->setVisible(true);
 
-    std::vector<Movimento> movimentos = TabelaMovimentos::daConta(Ligacao(), NumBancoActual());
-    if (movimentos.empty()) {
+    const int numBanco = NumBancoActual();
+    const int total = TabelaMovimentos::conta(Ligacao(), numBanco);
+    if (total == 0) {
         for (QWidget *w : std::initializer_list<QWidget *>{
                  MSHFlexGrid1, Label2, Label1_10, Txt_SaldoFinal, Cmd_CriaNovaEntrada,
                  Cmd_CriaNovaEntradaDebito, Label25_0})
@@ -72,18 +73,17 @@ void Frm_bancos::CarregaMovimentos()
     FlexGrid &g = *MSHFlexGrid1;
     g.setRedraw(false);
     g.setTamanho(1, NumColunas); // drops the previous account's cells and colours at once
-    g.setTamanho(int(movimentos.size()) + 1, NumColunas);
+    g.setTamanho(total + 1, NumColunas);
     for (int c = ColNumAutomatico; c < NumColunas; ++c)
         g.setTextMatrix(0, c, TabelaMovimentos::Colunas.at(c - 1));
     const QString falso = QStringLiteral("False");
-    QString numBanco;
+    const QString contaTexto = QString::number(numBanco); // one shared text for the column
     m_valoresLinhas.clear();
-    m_valoresLinhas.reserve(movimentos.size());
-    for (size_t i = 0; i < movimentos.size(); ++i) {
-        const Movimento &m = movimentos[i];
-        const int r = int(i) + 1;
-        if (numBanco != QString::number(m.numBanco))
-            numBanco = QString::number(m.numBanco); // one shared text for the whole column
+    m_valoresLinhas.reserve(size_t(total));
+    int r = 0;
+    TabelaMovimentos::percorre(Ligacao(), numBanco, [&](const Movimento &m) {
+        if (++r > total)
+            g.setRows(r + 1); // a movement added since the count: never lose a row
         g.setTextMatrix(r, ColNumAutomatico, QString::number(m.numAutomatico));
         g.setTextMatrix(r, ColData, Regional::formataData(m.data));
         g.setTextMatrix(r, ColNumero, m.numero);
@@ -91,11 +91,12 @@ void Frm_bancos::CarregaMovimentos()
         g.setTextMatrix(r, ColS, m.situacao);
         g.setTextMatrix(r, ColDebito, montante(m.debito));
         g.setTextMatrix(r, ColCredito, montante(m.credito));
-        g.setTextMatrix(r, ColNumBanco, numBanco);
+        g.setTextMatrix(r, ColNumBanco, contaTexto);
         g.setTextMatrix(r, ColAlterou, falso);
         m_valoresLinhas.push_back({m.data, m.debito, m.credito});
-    }
-    movimentos = {};
+    });
+    if (r < total)
+        g.setRows(r + 1);
     MSHFlexGrid1->show();
     FormataGrelha();
 }
