@@ -158,13 +158,18 @@ void Frm_bancos::CarregaIcones()
     }
 }
 
-void Frm_bancos::EstadoInicial()
+void Frm_bancos::EscondeRazao()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{
              MSHFlexGrid1, Label2, Lbl_NomeDoBanco, Cmd_CriaNovaEntrada,
              Cmd_CriaNovaEntradaDebito, Cmd_CriaNovaEntrada1, Label25_0, Txt_SaldoFinal,
              Label1_10})
         w->hide();
+}
+
+void Frm_bancos::EstadoInicial()
+{
+    EscondeRazao();
     for (const char *frame : {"Frame2", "Frm_GestaoBancos", "Frm_Pesquisas"})
         if (QWidget *w = Controlo(QString::fromLatin1(frame)))
             w->hide();

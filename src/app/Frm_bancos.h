@@ -168,6 +168,7 @@ private:
     void CriaMenus();
     void MostraErroBaseDados(const class ErroBaseDados &erro) const;
     int NumBancoActual() const; // Txt_NumBanco read as a number; 0 when it is not one
+    void EscondeRazao();        // hides the ledger: grid, account name, balance, buttons
     void AbreEditor();          // movements: the editor on the frame, then its result
     void GravaLinhas(bool todas);
     void RecuperaDeErro(const class ErroBaseDados &erro);

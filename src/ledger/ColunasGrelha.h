@@ -1,5 +1,6 @@
 #pragma once
-// The columns of the ledger grid MSHFlexGrid1 that the movement code reads and writes. Row 0 is
+// The columns of the ledger grid MSHFlexGrid1, as loaded and as the movement code reads and
+// writes them. Row 0 is
 // the header; column 0 is the grid's fixed column.
 namespace ColunasGrelha {
 
@@ -14,6 +15,7 @@ enum Coluna {
     Saldo,             // running balance, "###,##0.00", empty when 0
     NumBanco,          // hidden; -1 marks a deleted movement until the next write-back
     Alterou,           // hidden; "True" marks a row to write back
+    NumColunas         // the grid's column count, the fixed column included
 };
 
 } // namespace ColunasGrelha

@@ -53,11 +53,7 @@ void Frm_bancos::RestauraUltimaConta()
 
 void Frm_bancos::AbreConta()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             MSHFlexGrid1, Label2, Lbl_NomeDoBanco, Cmd_CriaNovaEntrada,
-             Cmd_CriaNovaEntradaDebito, Cmd_CriaNovaEntrada1, Label25_0, Txt_SaldoFinal,
-             Label1_10})
-        w->hide();
+    EscondeRazao();
     Image1->show();
 
     if (!Regional::ehNumerico(Txt_NumBanco->text()))

@@ -5,6 +5,7 @@
 #include "data/BaseDados.h"
 #include "data/Regional.h"
 #include "data/TabelaMovimentos.h"
+#include "ledger/ColunasGrelha.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/EtiquetaInformacao.h"
 #include "platform/FlexGrid.h"
@@ -19,10 +20,7 @@
 
 namespace {
 
-enum Coluna {
-    ColNumAutomatico = 1, ColData, ColNumero, ColDescricao, ColS, ColDebito, ColCredito,
-    ColSaldo, ColNumBanco, ColAlterou, NumColunas
-};
+using namespace ColunasGrelha;
 
 const QColor CinzentoHoje = corBgr(0xE0E0E0);
 const QColor VermelhoAnulado = corBgr(0x8080FF);
@@ -74,7 +72,7 @@ void Frm_bancos::CarregaMovimentos()
     g.setRedraw(false);
     g.setTamanho(1, NumColunas); // drops the previous account's cells and colours at once
     g.setTamanho(total + 1, NumColunas);
-    for (int c = ColNumAutomatico; c < NumColunas; ++c)
+    for (int c = NumAutomatico; c < NumColunas; ++c)
         g.setTextMatrix(0, c, TabelaMovimentos::Colunas.at(c - 1));
     const QString falso = QStringLiteral("False");
     const QString contaTexto = QString::number(numBanco); // one shared text for the column
@@ -84,15 +82,15 @@ void Frm_bancos::CarregaMovimentos()
     TabelaMovimentos::percorre(Ligacao(), numBanco, [&](const Movimento &m) {
         if (++r > total)
             g.setRows(r + 1); // a movement added since the count: never lose a row
-        g.setTextMatrix(r, ColNumAutomatico, QString::number(m.numAutomatico));
-        g.setTextMatrix(r, ColData, Regional::formataData(m.data));
-        g.setTextMatrix(r, ColNumero, m.numero);
-        g.setTextMatrix(r, ColDescricao, m.descricao);
-        g.setTextMatrix(r, ColS, m.situacao);
-        g.setTextMatrix(r, ColDebito, montante(m.debito));
-        g.setTextMatrix(r, ColCredito, montante(m.credito));
-        g.setTextMatrix(r, ColNumBanco, contaTexto);
-        g.setTextMatrix(r, ColAlterou, falso);
+        g.setTextMatrix(r, NumAutomatico, QString::number(m.numAutomatico));
+        g.setTextMatrix(r, Data, Regional::formataData(m.data));
+        g.setTextMatrix(r, Numero, m.numero);
+        g.setTextMatrix(r, Descricao, m.descricao);
+        g.setTextMatrix(r, S, m.situacao);
+        g.setTextMatrix(r, Debito, montante(m.debito));
+        g.setTextMatrix(r, Credito, montante(m.credito));
+        g.setTextMatrix(r, NumBanco, contaTexto);
+        g.setTextMatrix(r, Alterou, falso);
         m_valoresLinhas.push_back({m.data, m.debito, m.credito});
     });
     if (r < total)
@@ -111,12 +109,12 @@ void Frm_bancos::FormataGrelha()
     // The designed date width fits the designed font; a larger screen font still shows the
     // whole date, taking the room from the description.
     const int larguraData = (g.fontMetrics().horizontalAdvance(QStringLiteral("00-00-0000")) + 12) * 15;
-    if (larguraData > larguras[ColData]) {
-        g.setColWidth(ColData, larguraData);
-        g.setColWidth(ColDescricao, larguras[ColDescricao] - (larguraData - larguras[ColData]));
+    if (larguraData > larguras[Data]) {
+        g.setColWidth(Data, larguraData);
+        g.setColWidth(Descricao, larguras[Descricao] - (larguraData - larguras[Data]));
     }
-    g.setColAlignment(ColData, Alinhamento::Centro);
-    g.setColAlignment(ColS, Alinhamento::Centro);
+    g.setColAlignment(Data, Alinhamento::Centro);
+    g.setColAlignment(S, Alinhamento::Centro);
     g.setRowHeightMin(280);
 
     // Running balance: annulled movements ("A", exactly) leave it unchanged but still show it.
@@ -125,12 +123,12 @@ void Frm_bancos::FormataGrelha()
     const int linhas = std::min<int>(g.Rows() - 1, int(m_valoresLinhas.size()));
     for (int r = 1; r <= linhas; ++r) {
         const ValoresLinha &v = m_valoresLinhas[size_t(r - 1)];
-        const QString &s = g.TextMatrix(r, ColS);
+        const QString &s = g.TextMatrix(r, S);
         const bool anulado = s == QLatin1String("A");
         if (s.left(1).trimmed() != QLatin1String("A"))
             saldo += v.credito - v.debito;
-        g.setTextMatrix(r, ColSaldo, montante(saldo));
-        g.setCellForeColor(r, ColSaldo, saldo.negativo() ? Vermelho : QColor());
+        g.setTextMatrix(r, Saldo, montante(saldo));
+        g.setCellForeColor(r, Saldo, saldo.negativo() ? Vermelho : QColor());
         const bool deHoje = v.data.isValid() && v.data == hoje;
         if (deHoje || anulado) {
             const QColor fundo = anulado ? VermelhoAnulado : CinzentoHoje;

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 using namespace ColunasGrelha;
 
@@ -326,34 +327,36 @@ void Frm_bancos::ApagaDadosOutros(qint64 n)
 
 // ---- highlight of the edited row ----
 
+namespace {
+
+// Calls `pinta` for every cell (columns 1 to the last) of the rows holding movement `chave`.
+void paraCadaCelulaDaChave(FlexGrid &g, const QString &chave,
+                           const std::function<void(int r, int c)> &pinta)
+{
+    if (chave.isEmpty())
+        return;
+    for (int r = 1; r < g.Rows(); ++r)
+        if (g.TextMatrix(r, NumAutomatico) == chave)
+            for (int c = 1; c < g.Cols(); ++c)
+                pinta(r, c);
+}
+
+} // namespace
+
 void Frm_bancos::RealcaLinhaEditada()
 {
     FlexGrid &g = *MSHFlexGrid1;
-    const QString chave = Frame2->Txt_NumAuto->text();
-    if (chave.isEmpty())
-        return;
-    for (int r = 1; r < g.Rows(); ++r) {
-        if (g.TextMatrix(r, NumAutomatico) != chave)
-            continue;
-        for (int c = 1; c < g.Cols(); ++c) {
-            CorLinhaEditada = g.CellBackColor(r, c); // the row's own colour, whole-row as painted
-            g.setCellBackColor(r, c, AzulEdicao);
-        }
-    }
+    paraCadaCelulaDaChave(g, Frame2->Txt_NumAuto->text(), [&](int r, int c) {
+        CorLinhaEditada = g.CellBackColor(r, c); // the row's own colour, whole-row as painted
+        g.setCellBackColor(r, c, AzulEdicao);
+    });
 }
 
 void Frm_bancos::RepoeCorLinha()
 {
     FlexGrid &g = *MSHFlexGrid1;
-    const QString chave = Frame2->Txt_NumAuto->text();
-    if (chave.isEmpty())
-        return;
-    for (int r = 1; r < g.Rows(); ++r) {
-        if (g.TextMatrix(r, NumAutomatico) != chave)
-            continue;
-        for (int c = 1; c < g.Cols(); ++c)
-            g.setCellBackColor(r, c, CorLinhaEditada);
-    }
+    paraCadaCelulaDaChave(g, Frame2->Txt_NumAuto->text(),
+                          [&](int r, int c) { g.setCellBackColor(r, c, CorLinhaEditada); });
 }
 
 // ---- wiring ----

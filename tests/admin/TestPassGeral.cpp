@@ -8,7 +8,7 @@
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
-#include "Teclado.h"
+#include "support/Teclado.h"
 
 #include <QAction>
 #include <QApplication>

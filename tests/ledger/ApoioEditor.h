@@ -6,6 +6,7 @@
 #include "ledger/Frm_Frame2.h"
 #include "platform/EtiquetaClicavel.h"
 #include "support/Dialogos.h"
+#include "support/Teclado.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,16 +19,7 @@
 
 namespace ApoioEditor {
 
-// One key event per character: QTest::keyClicks handles ASCII only.
-inline void escreve(QWidget *w, const QString &texto)
-{
-    for (const QChar c : texto) {
-        if (c.unicode() < 128)
-            QTest::keyClick(w, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
+using ::escreve; // one key event per character, non-ASCII too
 
 // Fills the frame as the main window does before opening the editor.
 inline void preencheQuadro(Frm_bancos *janela, const QString &tipo, const QString &data,
