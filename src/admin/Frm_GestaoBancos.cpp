@@ -1,4 +1,5 @@
 #include "admin/Frm_GestaoBancos.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/Medidas.h"
 
 #include <QKeyEvent>
@@ -6,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace {
 
@@ -80,15 +80,13 @@ Frm_GestaoBancos::Frm_GestaoBancos(QWidget *pai) : QGroupBox(pai)
     for (QPushButton *b : {Cmd_Fechar1, Cmd_Cancelar1, Cmd_ApagarTudo})
         b->setAutoDefault(false);
 
-    Label25_2 = new QToolButton(this);
+    Label25_2 = new EtiquetaInformacao(
+        QStringLiteral(
+            "    Altere directamente todos os dados necessários e de seguida faça Gravar e Sair.  "
+            "ATENÇÃO: Não se esqueça da password de acesso."),
+        this);
     Label25_2->setObjectName(QStringLiteral("Label25(2)"));
-    Label25_2->setText(QStringLiteral(
-        "    Altere directamente todos os dados necessários e de seguida faça Gravar e Sair.  "
-        "ATENÇÃO: Não se esqueça da password de acesso."));
-    Label25_2->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    Label25_2->setAutoRaise(true);
-    Label25_2->setFocusPolicy(Qt::NoFocus);
-    Label25_2->setGeometry(rectTwips(EsquerdaRotulo, topoBotoes + 600, 11100, 450));
+    Label25_2->setGeometry(rectTwips(EsquerdaRotulo, topoBotoes + 600, 11100, 600));
 }
 
 QWidget *Frm_GestaoBancos::TxtCampo(int i) const

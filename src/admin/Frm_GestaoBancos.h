@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QToolButton;
+class EtiquetaInformacao;
 
 class Frm_GestaoBancos : public QGroupBox
 {
@@ -29,7 +29,7 @@ public:
     QPushButton *Cmd_Fechar1 = nullptr;
     QPushButton *Cmd_Cancelar1 = nullptr;
     QPushButton *Cmd_ApagarTudo = nullptr;
-    QToolButton *Label25_2 = nullptr;
+    EtiquetaInformacao *Label25_2 = nullptr;
 
 protected:
     bool eventFilter(QObject *objecto, QEvent *e) override;

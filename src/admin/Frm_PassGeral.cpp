@@ -3,6 +3,7 @@
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaEmpresa.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/Imagens.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 Frm_PassGeral::Frm_PassGeral(QWidget *dono) : QDialog(dono)
 {
@@ -36,13 +36,9 @@ Frm_PassGeral::Frm_PassGeral(QWidget *dono) : QDialog(dono)
         Txt_Var[size_t(i)] = caixa;
     }
 
-    Label25 = new QToolButton(this);
+    Label25 = new EtiquetaInformacao(QStringLiteral("    Esta a password de supervisor, com esta password voçe "
+                                    "poderá entrar em todos os bancos... não a esqueça!..."), this);
     Label25->setObjectName(QStringLiteral("Label25"));
-    Label25->setText(QStringLiteral("    Esta a password de supervisor, com esta password voçe "
-                                    "poderá entrar em todos os bancos... não a esqueça!..."));
-    Label25->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    Label25->setAutoRaise(true);
-    Label25->setFocusPolicy(Qt::NoFocus);
     Label25->setGeometry(rectTwips(120, 120, 6960, 600));
 
     Cmd_ValPassGer = new QPushButton(QStringLiteral("Validar"), this);
@@ -73,9 +69,7 @@ void Frm_PassGeral::CarregaIcones()
     const QString pasta = PastaAplicacao();
     Cmd_ValPassGer->setIcon(Imagens::icone(pasta, QStringLiteral("ok.ico")));
     Cmd_CancelarPass->setIcon(Imagens::icone(pasta, QStringLiteral("cancelar.ico")));
-    Label25->setIcon(Imagens::icone(pasta, QStringLiteral("inf.ico")));
-    Label25->setStyleSheet(QStringLiteral(
-        "QToolButton { background: palette(tooltip-base); color: #0000FF; border: none; }"));
+    Label25->carregaIcone(pasta);
 }
 
 bool Frm_PassGeral::eventFilter(QObject *objecto, QEvent *e)

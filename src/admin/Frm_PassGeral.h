@@ -5,7 +5,7 @@
 
 class QLineEdit;
 class QPushButton;
-class QToolButton;
+class EtiquetaInformacao;
 
 class Frm_PassGeral : public QDialog
 {
@@ -16,7 +16,7 @@ public:
     std::array<QLineEdit *, 3> Txt_Var{}; // old, new, new again
     QPushButton *Cmd_ValPassGer = nullptr;
     QPushButton *Cmd_CancelarPass = nullptr;
-    QToolButton *Label25 = nullptr;
+    EtiquetaInformacao *Label25 = nullptr;
 
     void Cmd_ValPassGer_Click();
     void Cmd_CancelarPass_Click();

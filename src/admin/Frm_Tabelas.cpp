@@ -6,6 +6,7 @@
 #include "data/TabelaCategorias.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/Imagens.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace {
 
@@ -66,11 +66,8 @@ Frm_Tabelas::Frm_Tabelas(QWidget *dono) : QDialog(dono)
     Cmd_Sair->setAutoDefault(false);
     connect(Cmd_Sair, &QPushButton::clicked, this, &Frm_Tabelas::Cmd_Sair_Click);
 
-    Label25 = new QToolButton(this);
+    Label25 = new EtiquetaInformacao(QString(), this);
     Label25->setObjectName(QStringLiteral("Label25"));
-    Label25->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    Label25->setAutoRaise(true);
-    Label25->setFocusPolicy(Qt::NoFocus);
     Label25->setGeometry(rectTwips(120, 5640, 8640, 780));
 }
 
@@ -96,9 +93,8 @@ void Frm_Tabelas::CarregaIcones()
 {
     const QString pasta = PastaAplicacao();
     Cmd_Sair->setIcon(Imagens::icone(pasta, QStringLiteral("ok.ico")));
-    Label25->setIcon(Imagens::icone(pasta, QStringLiteral("inf.ico")));
-    Label25->setStyleSheet(QStringLiteral("QToolButton { background: palette(tooltip-base); "
-                                          "color: #0000FF; border: 1px solid #FF0000; }"));
+    Label25->carregaIcone(pasta);
+    Label25->setStyleSheet(QStringLiteral("border: 1px solid #FF0000;"));
 }
 
 void Frm_Tabelas::CarregaTabelaCategorias()

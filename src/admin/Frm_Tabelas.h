@@ -9,7 +9,7 @@ class EtiquetaClicavel;
 class FlexGrid;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
+class EtiquetaInformacao;
 
 class Frm_Tabelas : public QDialog
 {
@@ -27,7 +27,7 @@ public:
     FlexGrid *MSHFlexGrid1 = nullptr;
     QLineEdit *Text1 = nullptr;
     QPushButton *Cmd_Sair = nullptr;
-    QToolButton *Label25 = nullptr;
+    EtiquetaInformacao *Label25 = nullptr;
 
     void CarregaTabelaCategorias();
     void FormataGrelhaCategorias();

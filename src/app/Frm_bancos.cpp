@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace {
 const QString CaminhoDesenvolvimento = QStringLiteral("D:\\VENTRIX\\QUORVEL");
@@ -142,20 +141,10 @@ void Frm_bancos::CarregaIcones()
     if (!inicio.isNull())
         Image1->setPixmap(inicio.scaled(Image1->size(), Qt::KeepAspectRatio,
                                         Qt::SmoothTransformation));
-    const QIcon informacao = Imagens::icone(pasta, QStringLiteral("inf.ico"));
-    for (int i = 0; i <= 3; ++i) {
-        const QString nome = QStringLiteral("Label25(%1)").arg(i);
-        if (auto *informacao = qobject_cast<EtiquetaInformacao *>(Controlo(nome))) {
+    for (int i = 0; i <= 3; ++i)
+        if (auto *informacao =
+                qobject_cast<EtiquetaInformacao *>(Controlo(QStringLiteral("Label25(%1)").arg(i))))
             informacao->carregaIcone(pasta);
-            continue;
-        }
-        if (auto *etiqueta =
-                qobject_cast<QToolButton *>(Controlo(QStringLiteral("Label25(%1)").arg(i)))) {
-            etiqueta->setIcon(informacao);
-            etiqueta->setStyleSheet(QStringLiteral(
-                "QToolButton { background: palette(tooltip-base); color: #0000FF; border: none; }"));
-        }
-    }
 }
 
 void Frm_bancos::EscondeRazao()

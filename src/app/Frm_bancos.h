@@ -27,7 +27,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QToolButton;
 
 class Frm_bancos : public QMainWindow
 {

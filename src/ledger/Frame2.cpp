@@ -1,11 +1,11 @@
 #include "ledger/Frame2.h"
+#include "platform/EtiquetaInformacao.h"
 #include "platform/Medidas.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace {
 
@@ -56,7 +56,7 @@ Frame2::Frame2(QWidget *pai) : QGroupBox(QStringLiteral("ESTE QUADRO SERVE APENA
     Cmd_ApagaMovimento = new QPushButton(QStringLiteral("Apagar"), this);
     Cmd_ApagaMovimento->setObjectName(QStringLiteral("Cmd_ApagaMovimento"));
     Cmd_ApagaMovimento->setGeometry(rectTwips(2280, 2460, 1000, 400));
-    Label25_3 = new QToolButton(this);
+    Label25_3 = new EtiquetaInformacao(QString(), this);
     Label25_3->setObjectName(QStringLiteral("Label25(3)"));
     Label25_3->setGeometry(rectTwips(3400, 2460, 1800, 400));
 }

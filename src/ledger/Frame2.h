@@ -8,7 +8,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QToolButton;
+class EtiquetaInformacao;
 
 class Frame2 : public QGroupBox
 {
@@ -29,7 +29,7 @@ public:
     QPushButton *Cmd_Validar = nullptr;
     QPushButton *Cmd_FechaFrame2 = nullptr;
     QPushButton *Cmd_ApagaMovimento = nullptr;
-    QToolButton *Label25_3 = nullptr;
+    EtiquetaInformacao *Label25_3 = nullptr;
 
     // Texts of every field by index 0..4 (4 = the observations), for uniform reading.
     QString Campo(int i) const;

@@ -8,6 +8,7 @@
 #include "data/Regional.h"
 #include "data/TabelaCategorias.h"
 #include "ledger/Frame2.h"
+#include "platform/BotaoQuebraTexto.h"
 #include "platform/CaixaValor.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/EtiquetaInformacao.h"
@@ -140,7 +141,7 @@ void Frm_Frame2::CriaControlos()
     Label25_0->setGeometry(rectTwips(120, 3480, 3495, 975));
 
     auto botao = [this](const char *nome, const char *texto, int esquerda) {
-        auto *b = new QPushButton(QString::fromUtf8(texto), this);
+        auto *b = new BotaoQuebraTexto(QString::fromUtf8(texto), this); // picture above caption
         b->setObjectName(QString::fromLatin1(nome));
         b->setGeometry(rectTwips(esquerda, 3480, 1095, 975));
         b->setIconSize(QSize(32, 32));

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 
 void Frm_bancos::CarregaMenuContas()
 {

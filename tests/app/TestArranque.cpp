@@ -21,7 +21,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 namespace {
 
