@@ -26,6 +26,7 @@ Frm_Password::Frm_Password(QWidget *dono) : QDialog(dono)
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setEchoMode(QLineEdit::Password);
+    Text1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*" per character
     Text1->setGeometry(rectTwips(240, 600, 3600, 360));
 
     Cmd_Entrar = new QPushButton(QStringLiteral("Validar"), this);

@@ -6,6 +6,7 @@
 #include "data/Regional.h"
 #include "data/TabelaMovimentos.h"
 #include "ledger/ColunasGrelha.h"
+#include "platform/CursorEspera.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/EtiquetaInformacao.h"
 #include "platform/FlexGrid.h"
@@ -67,6 +68,7 @@ void Frm_bancos::CarregaMovimentos()
     Cmd_CriaNovaEntradaDebito->move(twips(5400), twips(7080));
 
     // Fill the grid with the final texts, as a bound grid would after formatting.
+    const CursorEspera ampulheta;
     FlexGrid &g = *MSHFlexGrid1;
     g.setRedraw(false);
     g.setTamanho(1, NumColunas); // drops the previous account's cells and colours at once

@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -53,6 +54,9 @@ private slots:
         QCOMPARE(submete([](Frm_Password &p) {
                      QVERIFY(p.Text1->text().isEmpty());
                      QCOMPARE(p.Text1->echoMode(), QLineEdit::Password);
+                     QCOMPARE(QChar(p.Text1->style()->styleHint(
+                                  QStyle::SH_LineEdit_PasswordCharacter, nullptr, p.Text1)),
+                              QLatin1Char('*'));
                      QTest::mouseClick(p.Cmd_Sair, Qt::LeftButton);
                  }),
                  QString());
