@@ -36,7 +36,7 @@ constexpr int TopoPrimeira = 360, Passo = 420, AlturaCaixa = 315;
 Frm_GestaoBancos::Frm_GestaoBancos(QWidget *pai) : QGroupBox(pai)
 {
     setObjectName(QStringLiteral("Frm_GestaoBancos"));
-    setTitle(QStringLiteral("Dados da Conta / Banco"));
+    // No caption of its own: while creating, the name label above it is the frame's title.
     setGeometry(rectTwips(120, 600, 11610, 6360));
     setAutoFillBackground(true);
 

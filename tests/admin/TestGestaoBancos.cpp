@@ -64,6 +64,7 @@ private slots:
         QCOMPARE(janela->Txt_NumBanco->text(), QStringLiteral("3"));
         QVERIFY(janela->Frm_GestaoBancos->isVisible());
         QCOMPARE(janela->Frm_GestaoBancos->pos(), QPoint(120 / 15, 600 / 15));
+        QCOMPARE(janela->Frm_GestaoBancos->title(), QString()); // the label above is its title
         QVERIFY(janela->Lbl_NomeDoBanco->isVisible());
         QCOMPARE(janela->Lbl_NomeDoBanco->text(), QStringLiteral("CRIAÇÃO DE NOVA CONTA / BANCO"));
         QVERIFY(!botao(janela.get(), "Cmd_ApagarTudo")->isVisible());
