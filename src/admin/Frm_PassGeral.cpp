@@ -47,9 +47,11 @@ Frm_PassGeral::Frm_PassGeral(QWidget *dono) : QDialog(dono)
     Cmd_CancelarPass = new QPushButton(QStringLiteral("Cancelar"), this);
     Cmd_CancelarPass->setObjectName(QStringLiteral("Cmd_CancelarPass"));
     Cmd_CancelarPass->setGeometry(rectTwips(5360, 2400, 1600, 450));
-    // Enter never confirms by itself: it walks the boxes and stops on "Validar".
+    // Enter in a box never confirms: it walks the boxes and stops on "Validar"; a further Enter
+    // presses the button that has the focus. Auto-default buttons take Enter when focused, and
+    // the boxes swallow their own Enter, so the dialog never picks a default on its own.
     for (QPushButton *b : {Cmd_ValPassGer, Cmd_CancelarPass}) {
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);
         b->setDefault(false);
     }
     connect(Cmd_ValPassGer, &QPushButton::clicked, this, &Frm_PassGeral::Cmd_ValPassGer_Click);

@@ -103,13 +103,13 @@ private slots:
         QCOMPARE(Estado().PasswordGeral, QStringLiteral("SEGREDO"));
     }
 
-    void enterNaUltimaCaixaNaoConfirma()
+    void enterChegaAoValidarSemConfirmar()
     {
         PastaTeste pasta;
         pasta.definePasswordGeral(QStringLiteral("SEGREDO"));
         MensagensGuionadas caixas;
         auto janela = pasta.iniciaPrograma();
-        bool focoNoValidar = false, aindaAberta = false;
+        bool focoNoValidar = false, aindaAberta = false, semMensagem = false;
         QStringList focos;
         aoAbrir<Frm_PassGeral>([&](Frm_PassGeral *d) {
             QApplication::setActiveWindow(d);
@@ -123,15 +123,20 @@ private slots:
             }
             focoNoValidar = QApplication::focusWidget() == d->Cmd_ValPassGer;
             aindaAberta = d->isVisible();
-            d->reject();
+            semMensagem = caixas.caixas.isEmpty();
+            // One more Enter presses "Validar", which now has the focus.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            if (d->isVisible())
+                d->reject();
         });
         janela->Mnu_PassGeral->trigger();
         QCOMPARE(focos, (QStringList{QStringLiteral("Txt_Var(0)"), QStringLiteral("Txt_Var(1)"),
                                      QStringLiteral("Txt_Var(2)")}));
         QVERIFY(focoNoValidar);
         QVERIFY(aindaAberta);
-        QVERIFY(caixas.caixas.isEmpty());
-        QCOMPARE(guardada(pasta), QStringLiteral("SEGREDO"));
+        QVERIFY(semMensagem);
+        QCOMPARE(caixas.textos(), QStringList{Alterada});
+        QCOMPARE(guardada(pasta), QStringLiteral("NOVO"));
     }
 
     void vaziaRetiraAPassword()
