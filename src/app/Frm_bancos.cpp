@@ -165,6 +165,7 @@ void Frm_bancos::EstadoInicial()
     Mnu_GestBanco->setVisible(false);
     Mnu_Movimentos->menuAction()->setVisible(false);
     Image1->show();
+    Image1->setFocus();
 }
 
 void Frm_bancos::LePasswordGeral()

@@ -47,6 +47,7 @@ void Frm_bancos::CriaControlos()
     Image1->setGeometry(rectTwips(120, 600, 11610, 5760));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setFocusPolicy(Qt::StrongFocus); // Enter on the start picture opens the account
 
     Lbl_NomeDoBanco = nomeia(new EtiquetaClicavel(QStringLiteral("Nome do Banco"), area),
                              "Lbl_NomeDoBanco");

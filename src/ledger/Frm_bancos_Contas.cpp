@@ -54,6 +54,7 @@ void Frm_bancos::AbreConta()
 {
     EscondeRazao();
     Image1->show();
+    Image1->setFocus();
 
     if (!Regional::ehNumerico(Txt_NumBanco->text()))
         return;

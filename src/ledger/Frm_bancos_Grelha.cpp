@@ -97,6 +97,7 @@ void Frm_bancos::CarregaMovimentos()
     if (r < total)
         g.setRows(r + 1);
     MSHFlexGrid1->show();
+    MSHFlexGrid1->setFocus(); // arrows and Enter work at once
     FormataGrelha();
 }
 

@@ -14,6 +14,7 @@
 #include "support/RegistoTestes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenu>
@@ -198,6 +199,20 @@ private slots:
         QVERIFY(conta->ultimo);
         QCOMPARE(conta->ultimaVezReg, 9);
         QCOMPARE(conta->saldo.centimos(), 777);
+    }
+
+    void abreComOTeclado()
+    {
+        PastaTeste pasta;
+        pasta.nomeiaConta(1, QStringLiteral("Conta"));
+        pasta.insereMovimento(1, QStringLiteral("2024-01-02"), 0, 1000);
+        auto janela = pasta.iniciaPrograma();
+        QApplication::setActiveWindow(janela.get());
+        QVERIFY(QTest::qWaitForWindowActive(janela.get()));
+        QTRY_VERIFY(janela->Image1->hasFocus());
+        QTest::keyClick(janela->Image1, Qt::Key_Return);
+        QVERIFY(contaAberta(*janela));
+        QVERIFY(janela->MSHFlexGrid1->hasFocus());
     }
 
     void contaInexistenteMostraBanco1()
