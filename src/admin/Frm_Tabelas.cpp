@@ -94,7 +94,8 @@ void Frm_Tabelas::CarregaIcones()
     const QString pasta = PastaAplicacao();
     Cmd_Sair->setIcon(Imagens::icone(pasta, QStringLiteral("ok.ico")));
     Label25->carregaIcone(pasta);
-    Label25->setStyleSheet(QStringLiteral("border: 1px solid #FF0000;"));
+    // The border is the label's own, not its picture's.
+    Label25->setStyleSheet(QStringLiteral("#Label25 { border: 1px solid #FF0000; }"));
 }
 
 void Frm_Tabelas::CarregaTabelaCategorias()
@@ -234,7 +235,7 @@ bool Frm_Tabelas::eventFilter(QObject *objecto, QEvent *e)
             EditaGrelha(8);
             return true;
         case Qt::Key_Escape:
-            // Not a way out: it would drop every change made in the grid.
+            EditaGrelha(27); // a control key like the others: edits the cell's own text
             return true;
         default:
             break;
@@ -248,6 +249,17 @@ bool Frm_Tabelas::eventFilter(QObject *objecto, QEvent *e)
         }
     }
     return QDialog::eventFilter(objecto, e);
+}
+
+void Frm_Tabelas::keyPressEvent(QKeyEvent *e)
+{
+    // Esc is not a way out: closing drops every change made in the grid, and only "Sair" keeps
+    // them.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void Frm_Tabelas::Cmd_Sair_Click()

@@ -38,6 +38,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objecto, QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void CarregaIcones();

@@ -152,10 +152,16 @@ private slots:
             QVERIFY(t->isVisible());
             QCOMPARE(g->TextMatrix(juros, Frm_Tabelas::ColDescricao), QStringLiteral("Juros"));
 
-            // The blank too edits the existing text.
-            QTest::keyClick(g, Qt::Key_Space);
-            QCOMPARE(t->Text1->text(), QStringLiteral("Juros"));
-            QTest::keyClick(t->Text1, Qt::Key_Escape);
+            // The blank and Esc too edit the existing text; Esc never closes the window.
+            for (const Qt::Key tecla : {Qt::Key_Space, Qt::Key_Escape}) {
+                QTest::keyClick(g, tecla);
+                QVERIFY(t->Text1->isVisible());
+                QCOMPARE(t->Text1->text(), QStringLiteral("Juros"));
+                QTest::keyClick(t->Text1, Qt::Key_Escape);
+            }
+            t->Cmd_Sair->setFocus();
+            QTest::keyClick(t->Cmd_Sair, Qt::Key_Escape);
+            QVERIFY(t->isVisible());
             QTest::mouseClick(t->Cmd_Sair, Qt::LeftButton);
             QVERIFY(!t->isVisible());
         });
