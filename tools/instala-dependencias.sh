@@ -3,7 +3,7 @@
 set -euo pipefail
 pacotes=(g++ cmake ninja-build pkg-config
          qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
-         libsqlcipher-dev sqlcipher)
+         libsqlcipher-dev sqlcipher fonts-dejavu-core)
 falta=()
 for p in "${pacotes[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || falta+=("$p")
