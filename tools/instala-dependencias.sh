@@ -3,7 +3,10 @@
 set -euo pipefail
 pacotes=(g++ cmake ninja-build pkg-config
          qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
-         libsqlcipher-dev sqlcipher fonts-dejavu-core)
+         qt6-webengine-dev libcurl4-openssl-dev
+         libsqlcipher-dev sqlcipher fonts-dejavu-core
+         # tests only: a real SMTP server on loopback, PDF listings read back as text
+         python3-aiosmtpd poppler-utils)
 falta=()
 for p in "${pacotes[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || falta+=("$p")

@@ -34,6 +34,7 @@ Frm_bancos::Frm_bancos(QWidget *pai) : QMainWindow(pai)
     CriaMenus();
     LigaMovimentos();
     LigaAdministracao();
+    RegistaSubsistemas();
 }
 
 Frm_bancos::~Frm_bancos() = default;
@@ -82,7 +83,6 @@ int Frm_bancos::Form_Load()
         return 2;
     }
     CarregaIcones();
-    // The search frame's default dates are set here once the search frame exists.
     EstadoInicial();
 
     const bool desenvolvimento =
@@ -145,6 +145,8 @@ void Frm_bancos::CarregaIcones()
         if (auto *informacao =
                 qobject_cast<EtiquetaInformacao *>(Controlo(QStringLiteral("Label25(%1)").arg(i))))
             informacao->carregaIcone(pasta);
+    for (Subsistema *s : m_subsistemas)
+        s->CarregaIcones(pasta);
 }
 
 void Frm_bancos::EscondeRazao()
@@ -166,6 +168,8 @@ void Frm_bancos::EstadoInicial()
     Mnu_Movimentos->menuAction()->setVisible(false);
     Image1->show();
     Image1->setFocus();
+    for (Subsistema *s : m_subsistemas)
+        s->EstadoInicial();
 }
 
 void Frm_bancos::LePasswordGeral()
@@ -183,6 +187,8 @@ bool Frm_bancos::event(QEvent *e)
 
 void Frm_bancos::Form_Activate()
 {
+    for (Subsistema *s : m_subsistemas)
+        s->Activacao();
     CalculaDiasSemBackup();
     VerificaAvisoBackup();
     if (!Estado().DicasMostradas) {
@@ -211,5 +217,10 @@ void Frm_bancos::closeEvent(QCloseEvent *e)
             MostraErroBaseDados(erro);
         }
     }
+    for (Subsistema *s : m_subsistemas)
+        if (!s->FimExecucao()) {
+            e->ignore();
+            return;
+        }
     e->accept();
 }

@@ -15,6 +15,7 @@
 #include <array>
 #include <vector>
 
+#include "app/Subsistema.h"
 #include "data/Dinheiro.h"
 
 class EtiquetaClicavel;
@@ -155,6 +156,9 @@ public:
     QAction *Mnu_MestreEnviaEmails = nullptr;
     QAction *Mnu_Sair = nullptr;
 
+    // The subsystems in registration order; the window runs their hooks in this order.
+    const std::vector<Subsistema *> &Subsistemas() const { return m_subsistemas; }
+
     // A control of this window by its design name ("Label25(2)", "Cmd_Validar"), or nullptr.
     QWidget *Controlo(const QString &nome) const;
 
@@ -164,6 +168,15 @@ protected:
 
 private:
     void CriaControlos();
+    ContextoJanela Contexto();
+    void RegistaSubsistemas(); // app/Frm_bancos_Subsistemas.cpp: one line per subsystem
+    template <class T>
+    T *Regista(T *s)
+    {
+        m_subsistemas.push_back(s);
+        return s;
+    }
+    std::vector<Subsistema *> m_subsistemas;
     void CriaMenus();
     void MostraErroBaseDados(const class ErroBaseDados &erro) const;
     int NumBancoActual() const; // Txt_NumBanco read as a number; 0 when it is not one

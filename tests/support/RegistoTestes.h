@@ -17,3 +17,6 @@ std::vector<ClasseTeste> &classesTeste();
         classesTeste().push_back({#Classe, [] { return static_cast<QObject *>(new Classe); }}); \
         return true;                                                                           \
     }();
+
+// Runs the class named by argv[1] (or every class) with the remaining Qt Test options.
+int corre(int argc, char *argv[]);

@@ -1,0 +1,59 @@
+#pragma once
+// What every subsystem of the main window is: a class of its own folder that owns its state and
+// procedures, built from the pieces of the window it works on (ContextoJanela), and run by the
+// window at its fixed moments through the hooks below, in the order the subsystems were
+// registered. A new subsystem is one class and one line of registration in Frm_bancos.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class BaseDados;
+class FlexGrid;
+class Frame2;
+class QLineEdit;
+class QWidget;
+
+struct ContextoJanela {
+    QWidget *janela = nullptr;     // the main window: parent of dialogs, owner of the modal ones
+    QWidget *area = nullptr;       // its client area, where frames are placed in twips
+    FlexGrid *grelha = nullptr;    // MSHFlexGrid1, the movement grid
+    ::Frame2 *frame2 = nullptr;    // the hidden value-passing frame
+    QLineEdit *numBanco = nullptr; // Txt_NumBanco: the chosen account, 1..9 as text
+
+    // The one connection (open from the end of loading until the run ends).
+    std::function<BaseDados &()> ligacao;
+    // Writes every row of the open account's grid back with its running balance, in one
+    // transaction (before a listing, before the program ends on its own). Throws ErroBaseDados.
+    std::function<void()> gravaTodasLinhas;
+    // Ends the run as closing the window does: changed rows written, the account remembered.
+    std::function<void()> terminaPrograma;
+
+    int numBancoActual() const; // numBanco read as a number; 0 when it is not one
+};
+
+class Subsistema : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Subsistema(const ContextoJanela &contexto, QObject *pai = nullptr)
+        : QObject(pai), m_contexto(contexto)
+    {
+    }
+    ~Subsistema() override = default;
+
+    // After the connection opens: the start state of the subsystem's controls and frames.
+    virtual void EstadoInicial() {}
+    // Pictures of its controls from the application folder; a missing picture is skipped.
+    virtual void CarregaIcones(const QString &pasta) { Q_UNUSED(pasta) }
+    // Every activation of the main window (the backup reminder before the tip of the day).
+    virtual void Activacao() {}
+    // The end of the run, in registration order. False keeps the window open (the subsystem
+    // has told the user why); the later hooks are then not run.
+    virtual bool FimExecucao() { return true; }
+
+protected:
+    const ContextoJanela &contexto() const { return m_contexto; }
+
+private:
+    ContextoJanela m_contexto;
+};
