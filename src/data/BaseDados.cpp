@@ -63,7 +63,9 @@ std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteAr
     bd->consulta(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     bd->executaScript(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; "
                                       "PRAGMA cache_size = -32768;"));
-    sqlite3_busy_timeout(db, 2000);
+    // Another program holding the file (an administrator's sqlcipher session) is waited for a
+    // few seconds; then the statement fails with a busy error the user is told about.
+    sqlite3_busy_timeout(db, BaseDados::EsperaOcupadaMs);
     if (sqlite3_create_function_v2(db, "DOBRA", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                    dobra, nullptr, nullptr, nullptr)
         != SQLITE_OK)
@@ -102,10 +104,10 @@ qint64 BaseDados::insere(const QString &sql, const QVariantList &parametros)
 void BaseDados::executaScript(const QString &sql)
 {
     char *erro = nullptr;
-    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &erro) != SQLITE_OK) {
-        const QString msg = erro ? QString::fromUtf8(erro) : mensagemDe(m_db);
+    if (const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &erro);
+        rc != SQLITE_OK) {
         sqlite3_free(erro);
-        throw ErroBaseDados(msg);
+        throw ErroBaseDados::doMotor(m_db, rc);
     }
 }
 

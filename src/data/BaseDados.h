@@ -15,6 +15,8 @@ class Comando;
 class BaseDados
 {
 public:
+    static constexpr int EsperaOcupadaMs = 5000; // how long a file held by another program is waited for
+
     // Opens an existing file (criar = false) or creates a new one. With a key, the file is
     // encrypted with it; a wrong key or a damaged file throws here, before anything is written.
     static std::unique_ptr<BaseDados> abre(const QString &caminho, const QByteArray &chave,

@@ -20,8 +20,7 @@ Comando::Comando(Comando &&outro) noexcept : m_db(outro.m_db), m_stmt(outro.m_st
 
 void Comando::falha(const char *onde) const
 {
-    throw ErroBaseDados(QString::fromUtf8(sqlite3_errmsg(m_db)) + QStringLiteral(" (")
-                        + QString::fromLatin1(onde) + QStringLiteral(")"));
+    throw ErroBaseDados::doMotor(m_db, sqlite3_errcode(m_db), QString::fromLatin1(onde));
 }
 
 void Comando::liga(int i, const QVariant &valor)

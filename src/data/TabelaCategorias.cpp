@@ -1,4 +1,5 @@
 #include "data/TabelaCategorias.h"
+#include "data/Texto.h"
 #include "data/BaseDados.h"
 
 namespace TabelaCategorias {
@@ -40,14 +41,14 @@ std::optional<Categoria> procura(BaseDados &bd, const QString &nome)
 qint64 insere(BaseDados &bd, const QString &descricao, Dinheiro valor)
 {
     return bd.insere(QStringLiteral("INSERT INTO TabCategoria (Descricao, Valor) VALUES (?, ?)"),
-                     {descricao.left(LarguraNome), valor.centimos()});
+                     {Texto::corta(descricao, LarguraNome), valor.centimos()});
 }
 
 void actualiza(BaseDados &bd, qint64 numAutomatico, const QString &descricao, Dinheiro valor)
 {
     bd.executa(QStringLiteral("UPDATE TabCategoria SET Descricao = ?, Valor = ? "
                               "WHERE NumAutomatico = ?"),
-               {descricao.left(LarguraNome), valor.centimos(), numAutomatico});
+               {Texto::corta(descricao, LarguraNome), valor.centimos(), numAutomatico});
 }
 
 std::vector<Categoria> acrescentaVazias(BaseDados &bd, int n)

@@ -1,4 +1,5 @@
 #include "data/TabelaContas.h"
+#include "data/Texto.h"
 #include "data/BaseDados.h"
 
 namespace TabelaContas {
@@ -30,15 +31,6 @@ std::vector<Conta> lista(BaseDados &bd, const QString &sql, const QVariantList &
     return contas;
 }
 
-// The first n characters, never ending inside a surrogate pair.
-QString corta(const QString &texto, int n)
-{
-    QString r = texto.left(n);
-    if (!r.isEmpty() && r.back().isHighSurrogate() && r.size() < texto.size())
-        r.chop(1);
-    return r;
-}
-
 } // namespace
 
 std::vector<Conta> todas(BaseDados &bd)
@@ -64,10 +56,10 @@ bool gravaDados(BaseDados &bd, const Conta &d)
     const qint64 linhas = bd.executa(
         QStringLiteral("UPDATE TabBancos SET banco = ?, dependencia = ?, numconta = ?, nib = ?, "
                        "gestor = ?, ObservDiversas = ?, Observmemo = ? WHERE NumBanco = ?"),
-        {corta(d.banco, LarguraBanco), corta(d.dependencia, LarguraDependencia),
-         corta(d.numconta, LarguraNumConta), corta(d.nib, LarguraNib),
-         corta(d.gestor, LarguraGestor), corta(d.password, LarguraPassword), d.observacoes,
-         d.numBanco});
+        {Texto::corta(d.banco, LarguraBanco), Texto::corta(d.dependencia, LarguraDependencia),
+         Texto::corta(d.numconta, LarguraNumConta), Texto::corta(d.nib, LarguraNib),
+         Texto::corta(d.gestor, LarguraGestor), Texto::corta(d.password, LarguraPassword),
+         d.observacoes, d.numBanco});
     return linhas > 0;
 }
 

@@ -1,4 +1,5 @@
 #include "data/TabelaDetOutros.h"
+#include "data/Texto.h"
 #include "data/BaseDados.h"
 
 namespace TabelaDetOutros {
@@ -18,9 +19,9 @@ std::optional<ExtrasMovimento> le(BaseDados &bd, qint64 numAutoDet, int numBanco
 
 void grava(BaseDados &bd, qint64 numAutoDet, int numBanco, const ExtrasMovimento &extras)
 {
-    const QVariantList valores = {extras.categoria.left(LarguraCategoria),
-                                  extras.categoria1.left(LarguraCategoria),
-                                  extras.observacoes.left(LarguraObservacoes), numAutoDet,
+    const QVariantList valores = {Texto::corta(extras.categoria, LarguraCategoria),
+                                  Texto::corta(extras.categoria1, LarguraCategoria),
+                                  Texto::corta(extras.observacoes, LarguraObservacoes), numAutoDet,
                                   numBanco};
     // The lookup and the write go together, so a failure cannot leave two rows or none.
     std::optional<Transaccao> transaccao;

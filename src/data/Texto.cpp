@@ -1,0 +1,22 @@
+#include "data/Texto.h"
+
+#include <QTextBoundaryFinder>
+
+QString Texto::corta(const QString &texto, qsizetype n)
+{
+    if (n <= 0)
+        return {};
+    if (texto.size() <= n)
+        return texto; // n code units hold at most n characters: nothing to cut
+    QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, texto);
+    qsizetype caracteres = 0;
+    qsizetype fim = 0;
+    while (caracteres < n) {
+        const qsizetype seguinte = limites.toNextBoundary();
+        if (seguinte < 0)
+            break;
+        fim = seguinte;
+        ++caracteres;
+    }
+    return texto.left(fim);
+}

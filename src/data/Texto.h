@@ -1,0 +1,12 @@
+#pragma once
+// Cutting texts to a column's width without ever splitting a character: the cut falls between
+// user-perceived characters (grapheme clusters), so an emoji, a letter with a combining accent or
+// a surrogate pair is kept whole or left out whole, never stored as garbage.
+#include <QString>
+
+namespace Texto {
+
+// At most n characters of texto, counted as the user sees them.
+QString corta(const QString &texto, qsizetype n);
+
+} // namespace Texto
