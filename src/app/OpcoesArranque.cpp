@@ -24,12 +24,10 @@ OpcoesArranque InterpretaOpcoes(const QStringList &argumentos)
     if (!leitor.parse(argumentos)) {
         const QStringList desconhecidas = leitor.unknownOptionNames();
         opcoes.erro = desconhecidas.isEmpty()
-                          ? QStringLiteral("falta a pasta depois de --pasta.")
-                          : QStringLiteral("opção desconhecida: ") + desconhecidas.first();
+            ? QStringLiteral("falta a pasta depois de --pasta.")
+            : QStringLiteral("opção desconhecida: ") + desconhecidas.first();
         return opcoes;
     }
-    opcoes.ajuda = leitor.isSet(opcaoAjuda);
-    opcoes.versao = leitor.isSet(opcaoVersao);
     opcoes.pasta = leitor.value(opcaoPasta);
     if (leitor.isSet(opcaoPasta) && opcoes.pasta.isEmpty())
         opcoes.erro = QStringLiteral("falta a pasta depois de --pasta.");
@@ -38,15 +36,20 @@ OpcoesArranque InterpretaOpcoes(const QStringList &argumentos)
     return opcoes;
 }
 
-bool PedeSoTexto(const QStringList &argumentos)
+QString TextoPedido(const QStringList &argumentos)
 {
-    for (const QString &a : argumentos.mid(1)) {
-        for (const auto *opcao : {&opcaoAjuda, &opcaoVersao})
-            for (const QString &nome : opcao->names())
-                if (a == (nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nome)
-                    return true;
-    }
-    return false;
+    auto pede = [&](const QCommandLineOption &opcao) {
+        for (const QString &nome : opcao.names()) {
+            const QString escrito =
+                (nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nome;
+            if (argumentos.mid(1).contains(escrito))
+                return true;
+        }
+        return false;
+    };
+    if (pede(opcaoAjuda))
+        return TextoAjuda();
+    return pede(opcaoVersao) ? TextoVersao() : QString();
 }
 
 QString TextoVersao()
@@ -56,6 +59,7 @@ QString TextoVersao()
 
 QString TextoAjuda()
 {
+    // clang-format off
     return QStringLiteral(
         "Utilização: quorvel [--pasta PASTA]\n"
         "Quorvel: movimentos e saldos das contas bancárias de pequenas empresas.\n"
@@ -70,4 +74,5 @@ QString TextoAjuda()
         "executável quando tem o ficheiro quorvel.mdb; senão, a pasta de dados do utilizador\n"
         "(~/.local/share/Quorvel/Quorvel), criada na primeira utilização com uma base de\n"
         "dados nova e vazia.\n");
+    // clang-format on
 }

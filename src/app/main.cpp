@@ -14,9 +14,10 @@
 
 namespace {
 
-// QUORVEL_SAIR_APOS_ARRANQUE=1: the program loads as usual, writes every message it would show
-// on the standard error instead of waiting for a click, and ends its run normally as soon as
-// the main window is up. Tests and packagers use it to check an installed copy from a script.
+// QUORVEL_SAIR_APOS_ARRANQUE=1: the program prints its application folder, loads as usual, writes
+// every message it would show on the standard error instead of waiting for a click, and ends its
+// run normally as soon as the main window is up. Tests and packagers use it to check an installed
+// copy from a script.
 class MensagensConsola final : public Mensagens
 {
 public:
@@ -47,9 +48,8 @@ QStringList argumentos(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    if (const QStringList lista = argumentos(argc, argv); PedeSoTexto(lista)) {
-        const OpcoesArranque opcoes = InterpretaOpcoes(lista);
-        std::fputs(qPrintable(opcoes.ajuda ? TextoAjuda() : TextoVersao()), stdout);
+    if (const QString texto = TextoPedido(argumentos(argc, argv)); !texto.isEmpty()) {
+        std::fputs(texto.toLocal8Bit().constData(), stdout);
         return 0;
     }
 
@@ -76,6 +76,8 @@ int main(int argc, char *argv[])
     const PastaEscolhida pasta = EscolhePasta(opcoes.pasta, qEnvironmentVariable("QUORVEL_PASTA"),
                                               pastaExecutavel, PastaDadosUtilizador());
     definePastaAplicacao(pasta.caminho);
+    if (automatico)
+        std::printf("pasta: %s\n", qPrintable(QDir::toNativeSeparators(pasta.caminho)));
     if (pasta.origem == OrigemPasta::Utilizador)
         QDir().mkpath(pasta.caminho); // the lock file lives there; failures are told below
 
@@ -86,7 +88,8 @@ int main(int argc, char *argv[])
         return 4;
     }
     if (pasta.origem == OrigemPasta::Utilizador) {
-        const QString erro = PreparaPastaUtilizador(pasta.caminho, PastaPartilhada(pastaExecutavel));
+        const QString erro =
+            PreparaPastaUtilizador(pasta.caminho, PastaPartilhada(pastaExecutavel));
         if (!erro.isEmpty()) {
             MsgBox(QStringLiteral("Não foi possível preparar a pasta de dados do Quorvel:\r%1\r\r"
                                   "Causa: %2.")
@@ -100,7 +103,13 @@ int main(int argc, char *argv[])
     if (const int estado = janela.Form_Load(); estado != 0)
         return estado;
     janela.show();
-    if (automatico)
-        QTimer::singleShot(0, &janela, &QWidget::close);
+    if (automatico) {
+        // The end of the run as the user's "Sair" gives it; quit() also leaves any dialog the
+        // activation may have opened.
+        QTimer::singleShot(0, &janela, [&janela] {
+            janela.close();
+            QCoreApplication::quit();
+        });
+    }
     return QApplication::exec();
 }

@@ -14,8 +14,7 @@
 void aoAbrirModal(std::function<void(QWidget *)> accao);
 
 // The same for a window of class T: another kind of window fails the test.
-template <class T>
-void aoAbrir(std::function<void(T *)> accao)
+template <class T> void aoAbrir(std::function<void(T *)> accao)
 {
     aoAbrirModal([accao](QWidget *w) {
         T *janela = qobject_cast<T *>(w);
