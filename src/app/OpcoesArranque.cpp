@@ -9,10 +9,10 @@
 namespace {
 
 const QCommandLineOption opcaoPasta(QStringLiteral("pasta"), QString(), QStringLiteral("PASTA"));
-const QCommandLineOption opcaoAjuda({QStringLiteral("h"), QStringLiteral("help"),
-                                     QStringLiteral("ajuda")});
-const QCommandLineOption opcaoVersao({QStringLiteral("v"), QStringLiteral("version"),
-                                      QStringLiteral("versao")});
+const QCommandLineOption opcaoAjuda(QStringList{QStringLiteral("h"), QStringLiteral("help"),
+                                                QStringLiteral("ajuda")});
+const QCommandLineOption opcaoVersao(QStringList{QStringLiteral("v"), QStringLiteral("version"),
+                                                 QStringLiteral("versao")});
 
 } // namespace
 

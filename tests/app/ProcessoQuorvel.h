@@ -2,6 +2,8 @@
 // Running the built executables as a user or a script would: a clean environment (offscreen, a
 // temporary HOME, no QUORVEL_PASTA), the exit code and both outputs.
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -21,6 +23,11 @@ inline QProcessEnvironment ambienteLimpo(const QString &home)
                           "XDG_CONFIG_HOME", "XDG_DATA_DIRS"})
         amb.remove(QString::fromLatin1(v));
     amb.insert(QStringLiteral("HOME"), home);
+    // Qt wants a private runtime folder and warns on standard error without one.
+    const QString execucao = home + QStringLiteral("/.run");
+    QDir().mkpath(execucao);
+    QFile::setPermissions(execucao, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    amb.insert(QStringLiteral("XDG_RUNTIME_DIR"), execucao);
     amb.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     amb.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.*=false"));
     return amb;

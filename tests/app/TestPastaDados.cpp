@@ -3,6 +3,7 @@
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "app/PastaDados.h"
+#include "platform/EtiquetaClicavel.h"
 #include "data/BaseDados.h"
 #include "data/Esquema.h"
 #include "support/MensagensGuionadas.h"
