@@ -38,9 +38,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Quorvel)
 set(CPACK_PACKAGE_CONTACT "Quorvel <quorvel@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ledger for the bank accounts of small businesses")
-set(CPACK_PACKAGE_DESCRIPTION "Quorvel keeps the movements of up to nine bank accounts of a \
-small Portuguese business in date order with a running balance, categories and passwords. Each \
-user's ledger lives in ~/.local/share/Quorvel/Quorvel and is left alone by upgrades and removal.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Quorvel keeps the movements of up to nine bank accounts of a small Portuguese\n"
+    "business in date order with a running balance, categories and passwords.\n"
+    "Each user's ledger lives in ~/.local/share/Quorvel/Quorvel and is left alone\n"
+    "by upgrades and removal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
