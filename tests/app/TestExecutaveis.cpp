@@ -274,6 +274,15 @@ private slots:
                               "share/icons/hicolor/256x256/apps/quorvel.png"})
             QVERIFY2(p.exists(QString::fromLatin1(f)), f);
         QVERIFY(!p.exists(QStringLiteral("share/quorvel/make-resources.sh")));
+        // The menu entry starts the installed program and names the installed icon.
+        QFile entrada(p.filePath(QStringLiteral("share/applications/quorvel.desktop")));
+        QVERIFY(entrada.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList linhas = QString::fromUtf8(entrada.readAll()).split(QLatin1Char('\n'));
+        for (const char *l : {"[Desktop Entry]", "Type=Application", "Name=Quorvel", "Exec=quorvel",
+                              "Icon=quorvel", "Categories=Office;Finance;"})
+            QVERIFY2(linhas.contains(QString::fromLatin1(l)), l);
+        QVERIFY(linhas.contains(
+            QStringLiteral("Comment=Movimentos e saldos das contas bancárias da empresa")));
         QVERIFY(!p.exists(QStringLiteral("share/quorvel/quorvel.mdb")));
 
         QVERIFY(r.mkpath(QStringLiteral("home")));
