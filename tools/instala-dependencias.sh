@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Quorvel builds, runs and is tested with. Safe to run again.
 set -euo pipefail
-pacotes=(g++ cmake ninja-build pkg-config
+pacotes=(g++ cmake ninja-build pkg-config dpkg-dev
          qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
          qt6-webengine-dev libcurl4-openssl-dev
          libsqlcipher-dev sqlcipher fonts-dejavu-core

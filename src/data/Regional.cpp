@@ -38,7 +38,7 @@ std::optional<QDate> interpretaData(const QString &texto)
         return std::nullopt;
     }
     const QDate data(ano, mes, dia);
-    if (!data.isValid() || ano < 100)
+    if (!data.isValid() || ano < AnoMinimo || ano > AnoMaximo)
         return std::nullopt;
     return data;
 }

@@ -4,6 +4,7 @@
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
 #include "data/Regional.h"
+#include "data/Relogio.h"
 #include "data/TabelaMovimentos.h"
 #include "ledger/ColunasGrelha.h"
 #include "platform/CursorEspera.h"
@@ -120,7 +121,7 @@ void Frm_bancos::FormataGrelha()
     g.setRowHeightMin(280);
 
     // Running balance: annulled movements ("A", exactly) leave it unchanged but still show it.
-    const QDate hoje = QDate::currentDate();
+    const QDate hoje = Relogio::hoje();
     Dinheiro saldo;
     const int linhas = std::min<int>(g.Rows() - 1, int(m_valoresLinhas.size()));
     for (int r = 1; r <= linhas; ++r) {

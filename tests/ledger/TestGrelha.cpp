@@ -1,6 +1,7 @@
 // The movement grid: order, texts, running balance, colours and the final balance.
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
+#include "data/Relogio.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
@@ -17,7 +18,7 @@ const QColor Cinzento = corBgr(0xE0E0E0);
 const QColor VermelhoClaro = corBgr(0x8080FF);
 const QColor Vermelho = corBgr(0xFF);
 
-QString hoje() { return QDate::currentDate().toString(Qt::ISODate); }
+QString hoje() { return Relogio::hoje().toString(Qt::ISODate); }
 
 QStringList coluna(FlexGrid &g, int c)
 {
@@ -140,8 +141,8 @@ private slots:
         m_pasta->insereMovimento(1, QStringLiteral("2004-01-01"), 0, 500, QStringLiteral("a"));
         m_pasta->insereMovimento(1, QString(), 0, 100);                     // undated comes first
         FlexGrid &g = abre();
-        QCOMPARE(coluna(g, 2), (QStringList{"", "01-01-2004", QDate::currentDate().toString("dd-MM-yyyy"),
-                                            QDate::currentDate().toString("dd-MM-yyyy")}));
+        QCOMPARE(coluna(g, 2), (QStringList{"", "01-01-2004", Relogio::hoje().toString("dd-MM-yyyy"),
+                                            Relogio::hoje().toString("dd-MM-yyyy")}));
         QCOMPARE(coluna(g, 8), (QStringList{"1,00", "6,00", "26,00", "26,00"}));
         QVERIFY(linhaComFundo(g, 1, QColor()));
         QVERIFY(linhaComFundo(g, 2, QColor())); // lower-case "a" neither annuls nor colours

@@ -7,6 +7,7 @@
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
+#include "data/Relogio.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -172,7 +173,7 @@ private slots:
         pasta.nomeiaConta(1, QStringLiteral("Conta Teste"));
         pasta.insereMovimento(1, QStringLiteral("2024-01-02"), 0, 10000);
         const qint64 hoje =
-            pasta.insereMovimento(1, Regional::paraIso(QDate::currentDate()), 500, 0);
+            pasta.insereMovimento(1, Regional::paraIso(Relogio::hoje()), 500, 0);
         registaActualizacoes(pasta.bd());
         auto janela = pasta.iniciaPrograma();
         janela->Mnu_Banco_Click(1);

@@ -12,6 +12,26 @@ std::vector<ClasseTeste> &classesTeste()
     return classes;
 }
 
+namespace {
+std::vector<std::function<void()>> &verificacoesFinais()
+{
+    static std::vector<std::function<void()>> lista;
+    return lista;
+}
+int falhasTardias = 0;
+} // namespace
+
+void registaVerificacaoFinal(std::function<void()> verificacao)
+{
+    verificacoesFinais().push_back(std::move(verificacao));
+}
+
+void registaFalhaTardia(const QString &mensagem)
+{
+    std::fprintf(stderr, "FAIL!  : %s\n", qPrintable(mensagem));
+    ++falhasTardias;
+}
+
 // test_X [ClassName] [Qt Test options...]
 int corre(int argc, char *argv[])
 {
@@ -25,11 +45,13 @@ int corre(int argc, char *argv[])
             continue;
         std::unique_ptr<QObject> teste(c.cria());
         falhas += QTest::qExec(teste.get(), int(resto.size()), resto.data());
+        for (const auto &verifica : verificacoesFinais())
+            verifica();
         ++corridas;
     }
     if (corridas == 0) {
         fprintf(stderr, "no test class named %s\n", escolhida ? escolhida : "(any)");
         return 1;
     }
-    return falhas == 0 ? 0 : 1;
+    return falhas == 0 && falhasTardias == 0 ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // Each test file registers its Qt Test class; the shared main runs one class by name (as CTest
 // does) or all of them.
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -20,3 +21,9 @@ std::vector<ClasseTeste> &classesTeste();
 
 // Runs the class named by argv[1] (or every class) with the remaining Qt Test options.
 int corre(int argc, char *argv[]);
+
+// Helpers check what they still wait for when each class ends (registaVerificacaoFinal) and
+// report failures found after their test function ended (registaFalhaTardia): each such failure
+// is printed and fails the run.
+void registaVerificacaoFinal(std::function<void()> verificacao);
+void registaFalhaTardia(const QString &mensagem);

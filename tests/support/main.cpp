@@ -1,4 +1,5 @@
 #include "support/RegistoTestes.h"
+#include "data/Relogio.h"
 #include "app/ModuloArranque.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorvelTestes"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    // One "today" for the whole run: a run that crosses midnight checks against the same day.
+    Relogio::congela(QDate::currentDate());
     AplicaAspecto();
     CarregaTraducoes();
     return corre(argc, argv);
