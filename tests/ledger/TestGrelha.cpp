@@ -1,6 +1,7 @@
 // The movement grid: order, texts, running balance, colours and the final balance.
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
+#include "ledger/Razao.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
@@ -83,7 +84,7 @@ private slots:
         QVERIFY(linhaComFundo(g, 3, VermelhoClaro));
         QVERIFY(linhaComFundo(g, 1, QColor()));
         QVERIFY(linhaComFundo(g, 2, QColor()));
-        QCOMPARE(m_janela->SaldoFinal().centimos(), 7000);
+        QCOMPARE(m_janela->findChild<Razao *>()->SaldoFinal().centimos(), 7000);
     }
 
     void cabecalhoEColunasEscondidas()
