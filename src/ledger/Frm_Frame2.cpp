@@ -285,7 +285,7 @@ void Frm_Frame2::Cmd_Validar_Click()
         TxtCampo[3]->setFocus();
         return;
     }
-    // The amount must read as exact cents within what a field holds, so that the main window
+    // The amount must read as exact cents within what a field holds, so that the ledger
     // can always store what was validated here.
     const auto valor = CaixaValor::reformata(TxtCampo[3]->text());
     if (!valor) {

@@ -1,8 +1,8 @@
 // Creating, changing and deleting movements. The ledger and the movement editor talk only
 // through the hidden frame Frame2: the ledger fills it, opens the editor, and acts on the result
-// the editor leaves there (Frame2::Resultado). Writes go to
-// TabBancos1Det (one row per movement, never removed: a deleted movement moves to account -1)
-// and TabBancosDetOutros (category, sub-category, observations).
+// the editor leaves there (Frame2::Resultado). Writes go to TabBancos1Det (one row per movement,
+// never removed: a deleted movement moves to account -1) and TabBancosDetOutros (category,
+// sub-category, observations).
 #include "ledger/Razao.h"
 #include "app/AvisoErroBaseDados.h"
 #include "data/ErroBaseDados.h"
@@ -71,12 +71,12 @@ void Razao::PreparaNovoMovimento()
 {
     m_modo = ModoEdicao::Criacao;
     contexto().grelha->setEnabled(false);
-    contexto().frame2->setCampo(0, QString());
-    contexto().frame2->setCampo(1, Regional::formataData(QDate::currentDate()));
+    ::Frame2 &f = *contexto().frame2;
+    f.setCampo(0, QString());
+    f.setCampo(1, Regional::formataData(QDate::currentDate()));
     for (int i : {2, 3, 4})
-        contexto().frame2->setCampo(i, QString());
-    for (QComboBox *c : {contexto().frame2->Cmb_Categoria, contexto().frame2->Cmb_Categoria1,
-                         contexto().frame2->Cmb_Situacao})
+        f.setCampo(i, QString());
+    for (QComboBox *c : {f.Cmb_Categoria, f.Cmb_Categoria1, f.Cmb_Situacao})
         c->setCurrentText(QString());
     AbreEditor();
 }
