@@ -10,11 +10,21 @@ namespace {
 
 VistaRazao vistaRazao(const Frm_bancos &j)
 {
-    return {j.Image1,        j.Lbl_NomeDoBanco,           j.Label2,
-            j.Label1_10,     j.Txt_SaldoFinal,            j.Label25_0,
-            j.Cmd_CriaNovaEntrada, j.Cmd_CriaNovaEntradaDebito, j.Cmd_CriaNovaEntrada1,
-            j.Mnu_NovaConta, j.Mnu_Banco,                 j.Mnu_GestBanco,
-            j.Mnu_Movimentos};
+    VistaRazao v;
+    v.Image1 = j.Image1;
+    v.Lbl_NomeDoBanco = j.Lbl_NomeDoBanco;
+    v.Label2 = j.Label2;
+    v.Label1_10 = j.Label1_10;
+    v.Txt_SaldoFinal = j.Txt_SaldoFinal;
+    v.Label25_0 = j.Label25_0;
+    v.Cmd_CriaNovaEntrada = j.Cmd_CriaNovaEntrada;
+    v.Cmd_CriaNovaEntradaDebito = j.Cmd_CriaNovaEntradaDebito;
+    v.Cmd_CriaNovaEntrada1 = j.Cmd_CriaNovaEntrada1;
+    v.Mnu_NovaConta = j.Mnu_NovaConta;
+    v.Mnu_Banco = j.Mnu_Banco;
+    v.Mnu_GestBanco = j.Mnu_GestBanco;
+    v.Mnu_Movimentos = j.Mnu_Movimentos;
+    return v;
 }
 
 VistaAdministracao vistaAdministracao(const Frm_bancos &j)

@@ -80,7 +80,8 @@ void Razao::AbreConta()
     const QString &digitada = Estado().PasswordDigitada;
     const QString geral = Estado().PasswordGeral.trimmed();
     if (password.compare(digitada, Qt::CaseInsensitive) == 0
-        || (!geral.isEmpty() && digitada.compare(Estado().PasswordGeral, Qt::CaseInsensitive) == 0)) {
+        || (!geral.isEmpty()
+            && digitada.compare(Estado().PasswordGeral, Qt::CaseInsensitive) == 0)) {
         CarregaMovimentos();
         RepoePosicaoGrelha();
         return;
