@@ -1,11 +1,10 @@
 #include "BenchMovimentos.h"
 #include "Medicao.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
-#include "ledger/ColunasGrelha.h"
 #include "ledger/Frame2.h"
+#include "ledger/Razao.h"
 #include "platform/FlexGrid.h"
 
 #include <QApplication>
@@ -17,28 +16,20 @@ namespace {
 
 constexpr int Vezes = 5;
 
-// The frame as the editing entry leaves it for a row in the middle of the grid, with the
-// description and amount changed as the editor would hand them back ("1" = Validar).
+// A row in the middle of the grid opened for a change as a double click opens it, with the
+// description and amount changed as the editor would hand them back, and "Validar" pressed.
 void preparaEdicao(Frm_bancos &janela, int vez)
 {
-    FlexGrid &g = *janela.MSHFlexGrid1;
-    const int r = g.Rows() / 2;
+    const FlexGrid &g = *janela.MSHFlexGrid1;
+    janela.findChild<Razao *>()->PreparaAlteracao(g.Rows() / 2);
     Frame2 &f = *janela.Frame2;
-    Estado().CriandoMovimento = false;
-    janela.EmAlteracao = true;
-    janela.LinhaEditada = r;
-    f.Txt_NumAuto->setText(g.TextMatrix(r, ColunasGrelha::NumAutomatico));
-    f.setCampo(0, g.TextMatrix(r, ColunasGrelha::Numero));
-    f.setCampo(1, g.TextMatrix(r, ColunasGrelha::Data));
     f.setCampo(2, QStringLiteral("Alterado no ensaio %1").arg(vez));
     f.setCampo(3, QStringLiteral("1.%1,50").arg(100 + vez));
     f.setCampo(4, QString());
     f.Cmb_TipoMovimento->setCurrentText(QStringLiteral("Débito"));
-    f.Cmb_Situacao->setCurrentText(g.TextMatrix(r, ColunasGrelha::S));
     f.Cmb_Categoria->setCurrentText(QStringLiteral("Renda"));
     f.Cmb_Categoria1->setCurrentText(QString());
-    f.Txt_BotaoFrame2->setText(QStringLiteral("1"));
-    g.setEnabled(false);
+    f.setResultado(ResultadoEditor::Validar);
 }
 
 } // namespace

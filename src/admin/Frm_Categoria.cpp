@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Frm_Categoria::Frm_Categoria(QWidget *dono) : QDialog(dono)
+Frm_Categoria::Frm_Categoria(QWidget *dono, const QString &nome) : QDialog(dono)
 {
     setObjectName(QStringLiteral("Frm_Categoria"));
     setWindowTitle(QStringLiteral("Criação de nova Categoria"));
@@ -70,9 +70,16 @@ Frm_Categoria::Frm_Categoria(QWidget *dono) : QDialog(dono)
         const QPoint canto = dono->pos();
         move(canto.x() + twips(600), canto.y() + twips(600));
     }
-    Txt_Categoria->setText(Estado().NovaCategoria);
+    Txt_Categoria->setText(nome);
     CarregaIcones();
     Txt_Categoria->setFocus();
+}
+
+std::optional<QString> Frm_Categoria::Cria(QWidget *dono, const QString &nome)
+{
+    Frm_Categoria dialogo(dono, nome);
+    dialogo.exec();
+    return dialogo.NomeGravado();
 }
 
 void Frm_Categoria::CarregaIcones()
@@ -118,7 +125,8 @@ bool Frm_Categoria::GravaCategoria()
                QMessageBox::Ok, Icone::Critico);
         return false;
     }
-    Estado().NovaCategoria = nome;
+    m_nomeGravado = nome;
+    Estado().NovaCategoria = nome; // still offered to code that reads it there
     return true;
 }
 

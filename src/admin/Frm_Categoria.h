@@ -1,9 +1,10 @@
 #pragma once
 // The small modal dialog that adds one category, with an optional default amount, from the
-// movement editor when the category typed there does not exist. It takes and gives back the
-// name through NovaCategoria.
+// movement editor when the category typed there does not exist. It takes the typed name and
+// gives back the name it stored.
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class EtiquetaInformacao;
 class QLabel;
@@ -14,11 +15,17 @@ class Frm_Categoria : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Frm_Categoria(QWidget *dono);
+    // `nome` is the name the box starts with.
+    Frm_Categoria(QWidget *dono, const QString &nome);
 
-    // Inserts the category (name cut to its 30 stored characters) and hands the whole typed
-    // name back in NovaCategoria. False when the database refused it (the user has been told).
+    // Opens the dialog modally: the whole name as typed once the category was stored, nothing
+    // when the user cancelled.
+    static std::optional<QString> Cria(QWidget *dono, const QString &nome);
+
+    // Inserts the category (name cut to its 30 stored characters) and keeps the whole typed
+    // name for NomeGravado. False when the database refused it (the user has been told).
     bool GravaCategoria();
+    const std::optional<QString> &NomeGravado() const { return m_nomeGravado; }
     void CarregaIcones();
 
     std::array<QLabel *, 2> Label1{};
@@ -34,4 +41,6 @@ protected:
 private:
     void Cmd_Validar_Click();
     void Txt_ValorCateg_LostFocus();
+
+    std::optional<QString> m_nomeGravado;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The account frame shown in place inside the main window: the stored data of one account slot
 // (name, branch, account number, NIB, manager, access password, observations) and the buttons
-// that save, cancel or delete it. The main window owns the procedures; this class holds the
+// that save, cancel or delete it. Administracao owns the procedures; this class holds the
 // controls and the Enter chain between the boxes.
 #include <QGroupBox>
 #include <array>

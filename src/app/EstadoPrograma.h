@@ -7,7 +7,6 @@ struct EstadoPrograma {
     QString PasswordDigitada; // what the password prompt last received, trimmed
     bool DicasMostradas = false;
 
-    bool CriandoMovimento = false;
     QString NovaCategoria;    // the category name handed to and from Frm_Categoria
     bool BloqueiaAutoCategoria = false;
     bool BloqueiaAutoSituacao = false;

@@ -1,27 +1,24 @@
-// Loading, start state, activation and end of the run of the main window.
+// Loading, start state, activation and end of the run of the main window, and the forwarders of
+// the design's procedures to the subsystems that own them.
 #include "app/Frm_bancos.h"
+#include "admin/Administracao.h"
+#include "app/AvisoErroBaseDados.h"
 #include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
-#include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/Esquema.h"
-#include "data/TabelaEmpresa.h"
+#include "ledger/Frame2.h"
+#include "ledger/Razao.h"
 #include "platform/EtiquetaClicavel.h"
-#include "platform/EtiquetaInformacao.h"
 #include "platform/Ficheiros.h"
-#include "platform/FlexGrid.h"
-#include "platform/Imagens.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 
 namespace {
 const QString CaminhoDesenvolvimento = QStringLiteral("D:\\VENTRIX\\QUORVEL");
@@ -32,32 +29,11 @@ Frm_bancos::Frm_bancos(QWidget *pai) : QMainWindow(pai)
     setObjectName(QStringLiteral("Frm_bancos"));
     CriaControlos();
     CriaMenus();
-    LigaMovimentos();
-    LigaAdministracao();
     RegistaSubsistemas();
+    LigaControlos();
 }
 
 Frm_bancos::~Frm_bancos() = default;
-
-QWidget *Frm_bancos::Controlo(const QString &nome) const
-{
-    return findChild<QWidget *>(nome);
-}
-
-int Frm_bancos::NumBancoActual() const
-{
-    bool ok = false;
-    const int n = Txt_NumBanco->text().trimmed().toInt(&ok);
-    return ok ? n : 0;
-}
-
-void Frm_bancos::MostraErroBaseDados(const ErroBaseDados &erro) const
-{
-    MsgBox(QStringLiteral("Ocorreu um erro ao trabalhar com a base de dados:\r")
-               + erro.mensagem()
-               + QStringLiteral("\r\rOs dados já gravados não foram alterados."),
-           QMessageBox::Ok, Icone::Critico);
-}
 
 int Frm_bancos::Form_Load()
 {
@@ -87,15 +63,16 @@ int Frm_bancos::Form_Load()
 
     const bool desenvolvimento =
         QDir::toNativeSeparators(PastaAplicacao()).toUpper() == CaminhoDesenvolvimento;
-    for (const char *nome : {"Txt_NumBanco", "Txt_NumAuto", "Txt_BotaoFrame2"})
-        if (QWidget *w = Controlo(QString::fromLatin1(nome)))
-            w->setVisible(desenvolvimento);
+    for (QWidget *w : {static_cast<QWidget *>(Txt_NumBanco),
+                       static_cast<QWidget *>(Frame2->Txt_NumAuto),
+                       static_cast<QWidget *>(Frame2->Txt_BotaoFrame2)})
+        w->setVisible(desenvolvimento);
     Mnu_MestreEnviaEmails->setVisible(desenvolvimento);
 
     try {
-        CarregaMenuContas();
-        RestauraUltimaConta();
-        LePasswordGeral();
+        m_razao->CarregaMenuContas();
+        m_razao->RestauraUltimaConta();
+        m_administracao->LePasswordGeral();
     } catch (const ErroBaseDados &erro) {
         MostraErroBaseDados(erro);
         return 3;
@@ -124,57 +101,17 @@ bool Frm_bancos::VerificaFicheiroBancos()
 
 void Frm_bancos::CarregaIcones()
 {
-    // Controls of frames that live in other subsystems are found by name; a missing control
-    // or picture is skipped without a word.
-    static const struct { const char *controlo, *ficheiro; } icones[] = {
-        {"Cmd_Validar", "ok.ico"},          {"Cmd_FechaFrame2", "cancelar.ico"},
-        {"Cmd_ApagaMovimento", "lixo.ico"}, {"Cmd_Fechar1", "exit.gif"},
-        {"Cmd_Cancelar1", "cancelar.ico"},  {"Cmd_ApagarTudo", "lixo.ico"},
-        {"Cmd_Consultar", "ok.ico"},        {"Cmd_CancelaConsulta", "cancelar.ico"},
-    };
+    // Each subsystem puts the pictures on its own controls; a missing picture is skipped.
     const QString pasta = PastaAplicacao();
-    for (const auto &i : icones) {
-        if (auto *botao = qobject_cast<QAbstractButton *>(Controlo(QString::fromLatin1(i.controlo))))
-            botao->setIcon(Imagens::icone(pasta, QString::fromLatin1(i.ficheiro)));
-    }
-    const QPixmap inicio = Imagens::carrega(pasta, QStringLiteral("quorvel.bmp"));
-    if (!inicio.isNull())
-        Image1->setPixmap(inicio.scaled(Image1->size(), Qt::KeepAspectRatio,
-                                        Qt::SmoothTransformation));
-    for (int i = 0; i <= 3; ++i)
-        if (auto *informacao =
-                qobject_cast<EtiquetaInformacao *>(Controlo(QStringLiteral("Label25(%1)").arg(i))))
-            informacao->carregaIcone(pasta);
     for (Subsistema *s : m_subsistemas)
         s->CarregaIcones(pasta);
 }
 
-void Frm_bancos::EscondeRazao()
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             MSHFlexGrid1, Label2, Lbl_NomeDoBanco, Cmd_CriaNovaEntrada,
-             Cmd_CriaNovaEntradaDebito, Cmd_CriaNovaEntrada1, Label25_0, Txt_SaldoFinal,
-             Label1_10})
-        w->hide();
-}
-
 void Frm_bancos::EstadoInicial()
 {
-    EscondeRazao();
-    for (const char *frame : {"Frame2", "Frm_GestaoBancos", "Frm_Pesquisas"})
-        if (QWidget *w = Controlo(QString::fromLatin1(frame)))
-            w->hide();
-    Mnu_GestBanco->setVisible(false);
-    Mnu_Movimentos->menuAction()->setVisible(false);
-    Image1->show();
-    Image1->setFocus();
+    Frame2->hide();
     for (Subsistema *s : m_subsistemas)
         s->EstadoInicial();
-}
-
-void Frm_bancos::LePasswordGeral()
-{
-    Estado().PasswordGeral = TabelaEmpresa::lePasswordGeral(Ligacao());
 }
 
 bool Frm_bancos::event(QEvent *e)
@@ -189,34 +126,12 @@ void Frm_bancos::Form_Activate()
 {
     for (Subsistema *s : m_subsistemas)
         s->Activacao();
-    CalculaDiasSemBackup();
-    VerificaAvisoBackup();
-    if (!Estado().DicasMostradas) {
-        if (MostraDicaDoDia()) {
-            Estado().DicasMostradas = true;
-            Mnu_DicasEntrada->setChecked(true);
-        } else {
-            Mnu_DicasEntrada->setChecked(false);
-        }
-    }
 }
 
 void Frm_bancos::closeEvent(QCloseEvent *e)
 {
-    // The end of the run: rows still marked changed are written, then the open account is
-    // remembered. A database error is told and the program still closes.
-    if (LigacaoAberta()) {
-        try {
-            GravaLinhasAlteradas();
-        } catch (const ErroBaseDados &erro) {
-            MostraErroBaseDados(erro);
-        }
-        try {
-            GuardaEstadoConta();
-        } catch (const ErroBaseDados &erro) {
-            MostraErroBaseDados(erro);
-        }
-    }
+    // The end of the run, in registration order: the ledger writes its changed rows and
+    // remembers the open account first. A subsystem may keep the window open.
     for (Subsistema *s : m_subsistemas)
         if (!s->FimExecucao()) {
             e->ignore();
@@ -224,3 +139,21 @@ void Frm_bancos::closeEvent(QCloseEvent *e)
         }
     e->accept();
 }
+
+// ---- forwarders ----
+
+void Frm_bancos::AbreConta() { m_razao->AbreConta(); }
+void Frm_bancos::Mnu_Banco_Click(int n) { m_razao->Mnu_Banco_Click(n); }
+void Frm_bancos::Image1_Click() { m_razao->Image1_Click(); }
+void Frm_bancos::Cmd_CriaNovaEntrada_Click() { m_razao->Cmd_CriaNovaEntrada_Click(); }
+void Frm_bancos::Cmd_CriaNovaEntradaDebito_Click() { m_razao->Cmd_CriaNovaEntradaDebito_Click(); }
+void Frm_bancos::Mnu_MovCredito_Click() { m_razao->Cmd_CriaNovaEntrada_Click(); }
+void Frm_bancos::Mnu_MovDebito_Click() { m_razao->Cmd_CriaNovaEntradaDebito_Click(); }
+void Frm_bancos::TrataBotaoFrame2() { m_razao->TrataBotaoFrame2(); }
+void Frm_bancos::GravaTodasLinhas() { m_razao->GravaTodasLinhas(); }
+
+void Frm_bancos::Mnu_NovaConta_Click() { m_administracao->Mnu_NovaConta_Click(); }
+void Frm_bancos::Mnu_GestBanco_Click() { m_administracao->Mnu_GestBanco_Click(); }
+void Frm_bancos::MostraDadosConta() { m_administracao->MostraDadosConta(); }
+void Frm_bancos::Mnu_PassGeral_Click() { m_administracao->Mnu_PassGeral_Click(); }
+void Frm_bancos::Mnu_Categorias_Click() { m_administracao->Mnu_Categorias_Click(); }

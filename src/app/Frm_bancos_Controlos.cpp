@@ -1,5 +1,7 @@
-// The main window's controls and menus, as designed: names, captions and positions in twips.
+// The main window's controls and menus, as designed: names, captions and positions in twips; and
+// their wiring to the procedures they start.
 #include "app/Frm_bancos.h"
+#include "admin/Frm_GestaoBancos.h"
 #include "ledger/Frame2.h"
 #include "platform/BotaoQuebraTexto.h"
 #include "platform/EtiquetaClicavel.h"
@@ -109,12 +111,8 @@ void Frm_bancos::CriaControlos()
 
     Frame2 = new ::Frame2(area);
     Frame2->hide();
-
-    connect(Image1, &EtiquetaClicavel::clicked, this, &Frm_bancos::Image1_Click);
-    connect(Lbl_NomeDoBanco, &EtiquetaClicavel::doubleClicked, this,
-            &Frm_bancos::MostraDadosConta);
-    connect(Cmd_CriaNovaEntrada, &QPushButton::clicked, this,
-            &Frm_bancos::Cmd_CriaNovaEntrada_Click);
+    Frm_GestaoBancos = new ::Frm_GestaoBancos(area);
+    Frm_GestaoBancos->hide();
 }
 
 void Frm_bancos::CriaMenus()
@@ -127,7 +125,6 @@ void Frm_bancos::CriaMenus()
     for (int n = 1; n <= 9; ++n) {
         Mnu_Banco[size_t(n)] = item(Mnu_Bancos, QStringLiteral("Mnu_Banco%1").arg(n),
                                     QStringLiteral("Banco%1").arg(n));
-        connect(Mnu_Banco[size_t(n)], &QAction::triggered, this, [this, n] { Mnu_Banco_Click(n); });
     }
     separador(Mnu_Bancos, "Mnu_vazio2");
     Mnu_GestBanco = item(Mnu_Bancos, "Mnu_GestBanco",
@@ -165,5 +162,25 @@ void Frm_bancos::CriaMenus()
     // "Sair" is a top-level item without a menu of its own.
     Mnu_Sair = barra->addAction(QStringLiteral("Sair"));
     Mnu_Sair->setObjectName(QStringLiteral("Mnu_Sair"));
+}
+
+void Frm_bancos::LigaControlos()
+{
+    connect(Image1, &EtiquetaClicavel::clicked, this, &Frm_bancos::Image1_Click);
+    connect(Lbl_NomeDoBanco, &EtiquetaClicavel::doubleClicked, this,
+            &Frm_bancos::MostraDadosConta);
+    connect(Cmd_CriaNovaEntrada, &QPushButton::clicked, this,
+            &Frm_bancos::Cmd_CriaNovaEntrada_Click);
+    connect(Cmd_CriaNovaEntradaDebito, &QPushButton::clicked, this,
+            &Frm_bancos::Cmd_CriaNovaEntradaDebito_Click);
+
+    connect(Mnu_NovaConta, &QAction::triggered, this, &Frm_bancos::Mnu_NovaConta_Click);
+    for (int n = 1; n <= 9; ++n)
+        connect(Mnu_Banco[size_t(n)], &QAction::triggered, this, [this, n] { Mnu_Banco_Click(n); });
+    connect(Mnu_GestBanco, &QAction::triggered, this, &Frm_bancos::Mnu_GestBanco_Click);
+    connect(Mnu_MovCredito, &QAction::triggered, this, &Frm_bancos::Mnu_MovCredito_Click);
+    connect(Mnu_MovDebito, &QAction::triggered, this, &Frm_bancos::Mnu_MovDebito_Click);
+    connect(Mnu_PassGeral, &QAction::triggered, this, &Frm_bancos::Mnu_PassGeral_Click);
+    connect(Mnu_Categorias, &QAction::triggered, this, &Frm_bancos::Mnu_Categorias_Click);
     connect(Mnu_Sair, &QAction::triggered, this, &QWidget::close);
 }

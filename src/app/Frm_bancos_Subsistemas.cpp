@@ -1,8 +1,38 @@
 // The subsystems of the main window, built from its context and registered in the order their
 // hooks run: the ledger first, the backup reminder before the tip of the day.
+#include "admin/Administracao.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
+#include "ledger/Razao.h"
+
+namespace {
+
+VistaRazao vistaRazao(const Frm_bancos &j)
+{
+    VistaRazao v;
+    v.Image1 = j.Image1;
+    v.Lbl_NomeDoBanco = j.Lbl_NomeDoBanco;
+    v.Label2 = j.Label2;
+    v.Label1_10 = j.Label1_10;
+    v.Txt_SaldoFinal = j.Txt_SaldoFinal;
+    v.Label25_0 = j.Label25_0;
+    v.Cmd_CriaNovaEntrada = j.Cmd_CriaNovaEntrada;
+    v.Cmd_CriaNovaEntradaDebito = j.Cmd_CriaNovaEntradaDebito;
+    v.Cmd_CriaNovaEntrada1 = j.Cmd_CriaNovaEntrada1;
+    v.Mnu_NovaConta = j.Mnu_NovaConta;
+    v.Mnu_Banco = j.Mnu_Banco;
+    v.Mnu_GestBanco = j.Mnu_GestBanco;
+    v.Mnu_Movimentos = j.Mnu_Movimentos;
+    return v;
+}
+
+VistaAdministracao vistaAdministracao(const Frm_bancos &j)
+{
+    return {j.Lbl_NomeDoBanco, j.Mnu_Banco, j.Frm_GestaoBancos};
+}
+
+} // namespace
 
 ContextoJanela Frm_bancos::Contexto()
 {
@@ -13,8 +43,9 @@ ContextoJanela Frm_bancos::Contexto()
     c.frame2 = Frame2;
     c.numBanco = Txt_NumBanco;
     c.ligacao = []() -> BaseDados & { return Ligacao(); };
-    c.gravaTodasLinhas = [this] { GravaTodasLinhas(); };
-    c.terminaPrograma = [this] { close(); };
+    c.gravaTodasLinhas = [this] { m_razao->GravaTodasLinhas(); };
+    c.terminaPrograma = [this] { close(); }; // the ledger's end-of-run hook writes and remembers
+    c.estadoInicial = [this] { EstadoInicial(); };
     return c;
 }
 
@@ -22,4 +53,7 @@ void Frm_bancos::RegistaSubsistemas()
 {
     // One line per subsystem, in hook order:
     //   ledger, administration, listings, backups, extras (tip of the day), import.
+    m_razao = Regista(new Razao(Contexto(), vistaRazao(*this), this));
+    m_administracao =
+        Regista(new Administracao(Contexto(), vistaAdministracao(*this), *m_razao, this));
 }

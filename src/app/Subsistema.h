@@ -27,6 +27,8 @@ struct ContextoJanela {
     std::function<void()> gravaTodasLinhas;
     // Ends the run as closing the window does: changed rows written, the account remembered.
     std::function<void()> terminaPrograma;
+    // Puts the window back in its start state: every subsystem's EstadoInicial, in order.
+    std::function<void()> estadoInicial;
 
     int numBancoActual() const; // numBanco read as a number; 0 when it is not one
 };

@@ -73,3 +73,21 @@ void Frame2::setCampo(int i, const QString &texto)
     else
         TxtCampo.at(size_t(i))->setText(texto);
 }
+
+ResultadoEditor Frame2::Resultado() const
+{
+    const QString codigo = Txt_BotaoFrame2->text().trimmed();
+    if (codigo == QLatin1String("1"))
+        return ResultadoEditor::Validar;
+    if (codigo == QLatin1String("3"))
+        return ResultadoEditor::Apagar;
+    return ResultadoEditor::Cancelar;
+}
+
+void Frame2::setResultado(ResultadoEditor resultado)
+{
+    const char *codigo = resultado == ResultadoEditor::Validar  ? "1"
+                         : resultado == ResultadoEditor::Apagar ? "3"
+                                                                : "2";
+    Txt_BotaoFrame2->setText(QString::fromLatin1(codigo));
+}

@@ -1,8 +1,12 @@
 #pragma once
-// The value-passing frame inside the main window, never shown to the user: the main window and
-// the movement editor exchange a movement's values through its controls' texts.
+// The value-passing frame inside the main window, never shown to the user: the ledger and the
+// movement editor exchange a movement's values through its controls' texts, and the editor
+// leaves its result here.
 #include <QGroupBox>
 #include <array>
+
+// How the movement editor was left. Txt_BotaoFrame2 shows it as designed: "1", "2", "3".
+enum class ResultadoEditor { Validar, Cancelar, Apagar };
 
 class QComboBox;
 class QLineEdit;
@@ -25,7 +29,7 @@ public:
     QComboBox *Cmb_Categoria1 = nullptr;    // "Sub Categoria"
     QComboBox *Cmb_Situacao = nullptr;
     QLineEdit *Txt_NumAuto = nullptr;
-    QLineEdit *Txt_BotaoFrame2 = nullptr;   // "1" validate, "2" cancel, "3" delete
+    QLineEdit *Txt_BotaoFrame2 = nullptr;   // the editor's result: see Resultado
     QPushButton *Cmd_Validar = nullptr;
     QPushButton *Cmd_FechaFrame2 = nullptr;
     QPushButton *Cmd_ApagaMovimento = nullptr;
@@ -34,4 +38,8 @@ public:
     // Texts of every field by index 0..4 (4 = the observations), for uniform reading.
     QString Campo(int i) const;
     void setCampo(int i, const QString &texto);
+
+    // The editor's result; any text but "1" and "3" reads as a cancel.
+    ResultadoEditor Resultado() const;
+    void setResultado(ResultadoEditor resultado);
 };

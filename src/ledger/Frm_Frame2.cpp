@@ -2,7 +2,6 @@
 // its three buttons.
 #include "ledger/Frm_Frame2.h"
 #include "app/EstadoPrograma.h"
-#include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
@@ -32,7 +31,8 @@ const QString Debito = QStringLiteral("Débito");
 
 } // namespace
 
-Frm_Frame2::Frm_Frame2(Frm_bancos *dono) : QDialog(dono), m_dono(dono)
+Frm_Frame2::Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo)
+    : QDialog(dono), m_frame(frame)
 {
     setObjectName(QStringLiteral("Frm_Frame2"));
     // No close box: the editor is left through its buttons. Escape or a close forced by the
@@ -55,9 +55,10 @@ Frm_Frame2::Frm_Frame2(Frm_bancos *dono) : QDialog(dono), m_dono(dono)
     EstadoPrograma &estado = Estado();
     estado.BloqueiaAutoCategoria = true;
     estado.BloqueiaAutoSituacao = true;
-    setWindowTitle(estado.CriandoMovimento ? QStringLiteral(" Criação de NOVO Movimento ")
-                                           : QStringLiteral(" Alteração de Movimento "));
-    Cmd_ApagaMovimento->setVisible(!estado.CriandoMovimento);
+    const bool criando = modo == ModoEdicao::Criacao;
+    setWindowTitle(criando ? QStringLiteral(" Criação de NOVO Movimento ")
+                           : QStringLiteral(" Alteração de Movimento "));
+    Cmd_ApagaMovimento->setVisible(!criando);
     Cmb_TipoMovimento->clear();
     Cmb_TipoMovimento->addItems({Credito, Debito});
     Cmb_Situacao->clear();
@@ -70,7 +71,7 @@ Frm_Frame2::Frm_Frame2(Frm_bancos *dono) : QDialog(dono), m_dono(dono)
     Cmb_TipoMovimento->setFocus();
 }
 
-::Frame2 *Frm_Frame2::frame() const { return m_dono ? m_dono->Frame2 : nullptr; }
+::Frame2 *Frm_Frame2::frame() const { return m_frame; }
 
 void Frm_Frame2::CriaControlos()
 {
@@ -284,7 +285,7 @@ void Frm_Frame2::Cmd_Validar_Click()
         TxtCampo[3]->setFocus();
         return;
     }
-    // The amount must read as exact cents within what a field holds, so that the main window
+    // The amount must read as exact cents within what a field holds, so that the ledger
     // can always store what was validated here.
     const auto valor = CaixaValor::reformata(TxtCampo[3]->text());
     if (!valor) {
@@ -295,7 +296,7 @@ void Frm_Frame2::Cmd_Validar_Click()
     TxtCampo[3]->setText(*valor);
     DevolveValoresFrame2();
     if (::Frame2 *f = frame())
-        f->Txt_BotaoFrame2->setText(QStringLiteral("1"));
+        f->setResultado(ResultadoEditor::Validar);
     m_botaoPremido = true;
     accept();
 }
@@ -303,7 +304,7 @@ void Frm_Frame2::Cmd_Validar_Click()
 void Frm_Frame2::Cmd_FechaFrame2_Click()
 {
     if (::Frame2 *f = frame())
-        f->Txt_BotaoFrame2->setText(QStringLiteral("2"));
+        f->setResultado(ResultadoEditor::Cancelar);
     m_botaoPremido = true;
     reject();
 }
@@ -317,23 +318,23 @@ void Frm_Frame2::Cmd_ApagaMovimento_Click()
     m_botaoPremido = true;
     if (resposta == QMessageBox::Yes) {
         if (f)
-            f->Txt_BotaoFrame2->setText(QStringLiteral("3"));
+            f->setResultado(ResultadoEditor::Apagar);
         accept();
         return;
     }
     if (f)
-        f->Txt_BotaoFrame2->setText(QStringLiteral("2"));
+        f->setResultado(ResultadoEditor::Cancelar);
     MsgBox(QStringLiteral("O movimento não foi destruido!"));
     reject();
 }
 
 void Frm_Frame2::done(int resultado)
 {
-    // Escape or a close by the window manager: the caller must see a cancel, never the code a
+    // Escape or a close by the window manager: the caller must see a cancel, never the result a
     // previous editing left in the frame.
     if (!m_botaoPremido)
         if (::Frame2 *f = frame())
-            f->Txt_BotaoFrame2->setText(QStringLiteral("2"));
+            f->setResultado(ResultadoEditor::Cancelar);
     m_botaoPremido = true;
     m_aFechar = true;
     QDialog::done(resultado);

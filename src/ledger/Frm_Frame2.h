@@ -1,8 +1,10 @@
 #pragma once
-// The modal movement editor. It reads its starting values from the main window's value-passing
-// frame and gives back the edited values and its result code there; the main window does the
-// database work once it has closed. Construction, values and buttons are in Frm_Frame2.cpp;
+// The modal movement editor. It reads its starting values from the value-passing frame and
+// gives back the edited values and its result there; the ledger does the database work once it
+// has closed. Construction, values and buttons are in Frm_Frame2.cpp;
 // keys, the category box and the field help in Frm_Frame2_Campos.cpp.
+#include "ledger/ModoEdicao.h"
+
 #include <QDialog>
 #include <array>
 
@@ -10,7 +12,6 @@ class EtiquetaClicavel;
 class EtiquetaInformacao;
 class ErroBaseDados;
 class Frame2;
-class Frm_bancos;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -21,7 +22,9 @@ class Frm_Frame2 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Frm_Frame2(Frm_bancos *dono);
+    // `dono` is the main window (the editor sits at a fixed place from it); `frame` the frame
+    // the values pass through.
+    Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo);
 
     void LeValoresFrame2();
     void DevolveValoresFrame2();
@@ -75,8 +78,8 @@ private:
     void LimitaObservacoes();
     void MostraErro(const ErroBaseDados &erro);
 
-    Frm_bancos *m_dono;
-    bool m_botaoPremido = false;        // a button has put its result code in the frame
+    ::Frame2 *m_frame;
+    bool m_botaoPremido = false;        // a button has put its result in the frame
     bool m_aFechar = false;
     bool m_aMudarTexto = false;         // the category text is being set by the editor itself
     bool m_verificacaoPendente = false; // the category box was left for a button, unchecked

@@ -143,14 +143,12 @@ void Frm_Frame2::VerificaCategoria()
         return;
     }
     estado.BloqueiaAutoCategoria = true;
-    estado.NovaCategoria = texto;
-    {
-        Frm_Categoria criacao(this);
-        criacao.exec();
-    }
+    // The quick dialog stores the category and gives its name back; cancelled, the typed text
+    // stays as it was.
+    const QString nome = Frm_Categoria::Cria(this, texto).value_or(texto);
     PreencheCategorias();
     m_aMudarTexto = true;
-    Cmb_Categoria->setEditText(estado.NovaCategoria);
+    Cmb_Categoria->setEditText(nome);
     m_aMudarTexto = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The hourglass while a long piece of work runs (loading a large account, a write-back pass);
 // the usual cursor comes back when the guard leaves scope, exceptions included.
+#include <QCursor>
 #include <QGuiApplication>
 
 class CursorEspera

@@ -1,7 +1,6 @@
 // The quick category dialog opened from the movement editor: the name handed in and back, the
 // 30 stored characters, the default amount's keys, and that only "Ok" stores anything.
 #include "admin/Frm_Categoria.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
 #include "support/Dialogos.h"
@@ -21,8 +20,10 @@ int totalCategorias(BaseDados &bd)
     return int(bd.consulta(QStringLiteral("SELECT * FROM TabCategoria")).contagem());
 }
 
-// Opens the dialog over the main window and runs `accao` once it is active.
-void abre(Frm_bancos *janela, std::function<void(Frm_Categoria *)> accao)
+// Opens the dialog over the main window with `nome` typed, runs `accao` once it is active, and
+// gives back what the dialog returned: the stored name, or nothing.
+std::optional<QString> abre(Frm_bancos *janela, const QString &nome,
+                            std::function<void(Frm_Categoria *)> accao)
 {
     aoAbrir<Frm_Categoria>([accao](Frm_Categoria *c) {
         if (!c)
@@ -34,8 +35,7 @@ void abre(Frm_bancos *janela, std::function<void(Frm_Categoria *)> accao)
         if (c->isVisible())
             c->reject();
     });
-    Frm_Categoria dialogo(janela);
-    dialogo.exec();
+    return Frm_Categoria::Cria(janela, nome);
 }
 
 } // namespace
@@ -52,10 +52,9 @@ private slots:
         const QString nome = QStringLiteral("Deslocações e estadias de clientes");
         QCOMPARE(nome.size(), 34);
         const QString nome35 = nome + QLatin1Char('X');
-        Estado().NovaCategoria = nome35;
         QString aberto, valorTeclado, valorFormatado, titulo;
         QStringList focos;
-        abre(janela.get(), [&](Frm_Categoria *c) {
+        const auto gravado = abre(janela.get(), nome35, [&](Frm_Categoria *c) {
             titulo = c->windowTitle();
             aberto = c->Txt_Categoria->text();
             focos << QApplication::focusWidget()->objectName();
@@ -73,7 +72,8 @@ private slots:
         QCOMPARE(focos, (QStringList{"Txt_Categoria", "Txt_ValorCateg", "Cmd_Validar"}));
         QCOMPARE(valorTeclado, QStringLiteral("7,5"));
         QCOMPARE(valorFormatado, QStringLiteral("7,50"));
-        QCOMPARE(Estado().NovaCategoria, nome35);
+        QVERIFY(gravado);
+        QCOMPARE(*gravado, nome35);
         Registos r = pasta.bd().consulta(QStringLiteral("SELECT Descricao, Valor FROM TabCategoria "
                                                         "ORDER BY NumAutomatico DESC LIMIT 1"));
         QCOMPARE(r.texto(QStringLiteral("Descricao")), nome35.left(30));
@@ -87,17 +87,16 @@ private slots:
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
         const int antes = totalCategorias(pasta.bd());
-        Estado().NovaCategoria = QStringLiteral("Obras");
-        abre(janela.get(), [](Frm_Categoria *c) {
+        const QString obras = QStringLiteral("Obras");
+        QVERIFY(!abre(janela.get(), obras, [](Frm_Categoria *c) {
             QTest::keyClicks(c->Txt_Categoria, " novas");
             QTest::mouseClick(c->Cmd_Cancelar, Qt::LeftButton);
-        });
-        abre(janela.get(), [](Frm_Categoria *c) {
+        }));
+        QVERIFY(!abre(janela.get(), obras, [](Frm_Categoria *c) {
             QTest::keyClick(c->Txt_Categoria, Qt::Key_Escape);
-        });
-        abre(janela.get(), [](Frm_Categoria *c) { c->close(); });
+        }));
+        QVERIFY(!abre(janela.get(), obras, [](Frm_Categoria *c) { c->close(); }));
         QCOMPARE(totalCategorias(pasta.bd()), antes);
-        QCOMPARE(Estado().NovaCategoria, QStringLiteral("Obras"));
     }
 
     void valorQueNaoENumeroELimpo()
@@ -105,9 +104,8 @@ private slots:
         MensagensGuionadas caixas;
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
-        Estado().NovaCategoria = QString();
         QStringList vistos;
-        abre(janela.get(), [&](Frm_Categoria *c) {
+        abre(janela.get(), QString(), [&](Frm_Categoria *c) {
             c->Txt_ValorCateg->setFocus();
             c->Txt_ValorCateg->setText(QStringLiteral("12x")); // pasted, not typed
             c->Txt_Categoria->setFocus();
@@ -132,9 +130,8 @@ private slots:
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
         pasta.bd().executa(QStringLiteral("DROP TABLE TabCategoria"));
-        Estado().NovaCategoria = QStringLiteral("Obras");
         bool abertoAposErro = false;
-        abre(janela.get(), [&](Frm_Categoria *c) {
+        const auto gravado = abre(janela.get(), QStringLiteral("Obras"), [&](Frm_Categoria *c) {
             QTest::mouseClick(c->Cmd_Validar, Qt::LeftButton);
             abertoAposErro = c->isVisible();
             QTest::mouseClick(c->Cmd_Cancelar, Qt::LeftButton);
@@ -144,7 +141,7 @@ private slots:
         QVERIFY(caixas.caixas[0].texto.startsWith(
             QStringLiteral("Não foi possível gravar a nova categoria:\r")));
         QCOMPARE(caixas.caixas[0].icone, Icone::Critico);
-        QCOMPARE(Estado().NovaCategoria, QStringLiteral("Obras"));
+        QVERIFY(!gravado);
     }
 };
 

@@ -1,5 +1,6 @@
 // The account frame: creating an account in the first free slot, editing the open account's
 // settings, what is stored and what the window shows afterwards.
+#include "admin/Administracao.h"
 #include "admin/Frm_GestaoBancos.h"
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
@@ -22,6 +23,9 @@ namespace {
 const QString Sucesso = QStringLiteral("Criação da conta com sucesso!, volte novamente ao Menu "
                                        "Contas e seleccione a Conta Criada.");
 const QString NomeEmFalta = QStringLiteral("Terá que introduzir um Nome para a Conta/Banco");
+
+// The account frame is open for "Nova Conta".
+bool criandoConta(Frm_bancos *j) { return j->findChild<Administracao *>()->CriandoConta(); }
 
 QLineEdit *caixa(Frm_bancos *j, int i)
 {
@@ -69,7 +73,7 @@ private slots:
         QCOMPARE(janela->Lbl_NomeDoBanco->text(), QStringLiteral("CRIAÇÃO DE NOVA CONTA / BANCO"));
         QVERIFY(!botao(janela.get(), "Cmd_ApagarTudo")->isVisible());
         QVERIFY(janela->Mnu_Banco[3]->isVisible());
-        QVERIFY(janela->CriandoConta);
+        QVERIFY(criandoConta(janela.get()));
 
         escreve(caixa(janela.get(), 5), QStringLiteral("  Crédito Agrícola d'Oeste"));
         escreve(caixa(janela.get(), 8), QStringLiteral("0035 0001 00012345678 90"));
@@ -77,7 +81,7 @@ private slots:
 
         QCOMPARE(caixas.textos(), QStringList{Sucesso});
         QCOMPARE(caixas.caixas.front().titulo, QStringLiteral("Quorvel"));
-        QVERIFY(!janela->CriandoConta);
+        QVERIFY(!criandoConta(janela.get()));
         QVERIFY(!janela->Frm_GestaoBancos->isVisible());
         // Stored as typed: only the emptiness test trims.
         QCOMPARE(coluna(pasta, 3, "banco"), QStringLiteral("  Crédito Agrícola d'Oeste"));
@@ -110,7 +114,7 @@ private slots:
         QCOMPARE(caixas.textos(), QStringList{NomeEmFalta});
         QCOMPARE(caixas.caixas.front().titulo, QStringLiteral("Quorvel"));
         QVERIFY(janela->Frm_GestaoBancos->isVisible());
-        QVERIFY(janela->CriandoConta);
+        QVERIFY(criandoConta(janela.get()));
         QTRY_VERIFY(caixa(janela.get(), 5)->hasFocus());
         QCOMPARE(coluna(pasta, 1, "banco"), QString());
         QCOMPARE(coluna(pasta, 1, "dependencia"), QString());
@@ -156,7 +160,7 @@ private slots:
         QTest::mouseClick(botao(janela.get(), "Cmd_Cancelar1"), Qt::LeftButton);
 
         QVERIFY(caixas.caixas.isEmpty());
-        QVERIFY(!janela->CriandoConta);
+        QVERIFY(!criandoConta(janela.get()));
         QVERIFY(!janela->Frm_GestaoBancos->isVisible());
         QVERIFY(!janela->Mnu_Banco[2]->isVisible());
         QVERIFY(!janela->Lbl_NomeDoBanco->isVisible());
@@ -203,7 +207,6 @@ private slots:
                                       "Não está nenhum banco seleccionado....\r\r"
                                       "Seleccione no Menu Bancos o banco desejado.")});
         QCOMPARE(caixas.caixas.front().titulo, QStringLiteral("Sem Banco Seleccionado."));
-        QVERIFY(!janela->ContaSeleccionada);
         QVERIFY(!janela->Frm_GestaoBancos->isVisible());
     }
 
@@ -222,7 +225,6 @@ private slots:
         QVERIFY(janela->Mnu_GestBanco->isVisible());
 
         janela->Mnu_GestBanco->trigger();
-        QVERIFY(janela->ContaSeleccionada);
         QVERIFY(janela->Frm_GestaoBancos->isVisible());
         QVERIFY(botao(janela.get(), "Cmd_ApagarTudo")->isVisible());
         QCOMPARE(caixa(janela.get(), 5)->text(), QStringLiteral("BPI"));
@@ -293,7 +295,7 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         QVERIFY(!janela->Mnu_NovaConta->isVisible());
         janela->Mnu_NovaConta_Click();
-        QVERIFY(!janela->CriandoConta);
+        QVERIFY(!criandoConta(janela.get()));
         QVERIFY(!janela->Frm_GestaoBancos->isVisible());
         QVERIFY(caixas.caixas.isEmpty());
     }

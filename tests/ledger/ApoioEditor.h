@@ -39,9 +39,10 @@ inline void preencheQuadro(Frm_bancos *janela, const QString &tipo, const QStrin
     f->Txt_BotaoFrame2->setText(QStringLiteral("2"));
 }
 
-// Opens the real editor modally, as the main window does, and runs `accao` on it once it is
-// the active window. Should `accao` leave it open, it is cancelled so the test cannot hang.
-inline void abreEditor(Frm_bancos *janela, std::function<void(Frm_Frame2 *)> accao)
+// Opens the real editor modally for `modo`, as the ledger does, and runs `accao` on it once it
+// is the active window. Should `accao` leave it open, it is cancelled so the test cannot hang.
+inline void abreEditor(Frm_bancos *janela, ModoEdicao modo,
+                       std::function<void(Frm_Frame2 *)> accao)
 {
     aoAbrir<Frm_Frame2>([accao](Frm_Frame2 *d) {
         if (!d)
@@ -53,8 +54,14 @@ inline void abreEditor(Frm_bancos *janela, std::function<void(Frm_Frame2 *)> acc
         if (d->isVisible())
             d->reject();
     });
-    Frm_Frame2 editor(janela);
+    Frm_Frame2 editor(janela, janela->Frame2, modo);
     editor.exec();
+}
+
+// The editor as opened for a new movement.
+inline void abreEditor(Frm_bancos *janela, std::function<void(Frm_Frame2 *)> accao)
+{
+    abreEditor(janela, ModoEdicao::Criacao, std::move(accao));
 }
 
 // While it lives, every modal window of class T that opens is recorded and answered by

@@ -5,6 +5,7 @@
 #include "data/BaseDados.h"
 #include "ledger/Frame2.h"
 #include "ledger/Frm_Frame2.h"
+#include "ledger/Razao.h"
 #include "platform/FlexGrid.h"
 #include "support/Dialogos.h"
 
@@ -43,6 +44,7 @@ struct Aberto {
     bool criando = false;
     QString tipo, valor, data, numero, descricao, situacao, categoria, categoria1, observacoes;
     QString numAuto, botaoAoAbrir;
+    QString titulo; // the editor's title: creation or change
 };
 
 // Answers the next editor: records the frame, lets `altera` change it, leaves `codigo` as the
@@ -66,6 +68,7 @@ inline void respondeEditor(Frm_bancos *janela, const QString &codigo, Aberto *vi
             visto->observacoes = f->Campo(4);
             visto->numAuto = f->Txt_NumAuto->text();
             visto->botaoAoAbrir = f->Txt_BotaoFrame2->text();
+            visto->titulo = d ? d->windowTitle() : QString();
         }
         if (altera)
             altera(f);
@@ -74,6 +77,15 @@ inline void respondeEditor(Frm_bancos *janela, const QString &codigo, Aberto *vi
         if (d)
             d->QDialog::done(QDialog::Accepted);
     });
+}
+
+// The ledger of the window.
+inline Razao *razao(Frm_bancos *janela) { return janela->findChild<Razao *>(); }
+
+// No movement is open for creation or change any more.
+inline bool nenhumMovimentoEmEdicao(Frm_bancos *janela)
+{
+    return razao(janela)->Modo() == ModoEdicao::Nenhum;
 }
 
 // One movement row as stored, as one comparable text.

@@ -52,7 +52,6 @@ private slots:
         MensagensGuionadas caixas;
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"));
         QStringList textos, titulos, informacao;
         int outras = 0;

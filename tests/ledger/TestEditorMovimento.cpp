@@ -52,7 +52,6 @@ private slots:
         pasta.bd().executa(QStringLiteral("INSERT INTO TabCategoria (Descricao, Valor) "
                                           "VALUES ('   ', 0)"));
         auto janela = pasta.iniciaPrograma();
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"),
                        QString(), QStringLiteral("Renda"), QStringLiteral("Sub X"));
         Frame2 *f = janela->Frame2;
@@ -117,7 +116,6 @@ private slots:
         MensagensGuionadas caixas;
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"));
 
         QStringList vistos;
@@ -172,14 +170,13 @@ private slots:
         MensagensGuionadas caixas;
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
-        Estado().CriandoMovimento = false;
         preencheQuadro(janela.get(), QStringLiteral("Débito"), QStringLiteral("05-01-2004"),
                        QStringLiteral("1234,5"));
 
         QString tituloAntes, tituloDepois, valorAberto, tipoAposLetra;
         QColor corTituloAntes, corValorAntes, corTituloDepois, corValorDepois;
         bool focoNoTipo = false;
-        abreEditor(janela.get(), [&](Frm_Frame2 *d) {
+        abreEditor(janela.get(), ModoEdicao::Alteracao, [&](Frm_Frame2 *d) {
             tituloAntes = d->Label1[3]->text();
             corTituloAntes = d->Label1[3]->palette().color(QPalette::WindowText);
             corValorAntes = d->TxtCampo[3]->palette().color(QPalette::Text);
@@ -217,7 +214,6 @@ private slots:
         pasta.bd().executa(QStringLiteral("INSERT INTO TabCategoria (Descricao, Valor) "
                                           "VALUES ('Formação', 0)"));
         auto janela = pasta.iniciaPrograma();
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"),
                        QString(), QStringLiteral("Ren"));
         Vigia<Frm_Categoria> novaCategoria;
@@ -263,7 +259,6 @@ private slots:
         // The caller's text is looked up as it is (typing would complete it first): amount,
         // category and the field Enter moved to.
         auto apos = [&](const QString &categoria, const QString &valor = {}) {
-            Estado().CriandoMovimento = true;
             preencheQuadro(janela.get(), QStringLiteral("Débito"), QStringLiteral("05-01-2004"),
                            valor, categoria);
             QString visto;
@@ -310,7 +305,6 @@ private slots:
             focoAposEnter = nomeFoco();
             QTest::mouseClick(c->Cmd_Validar, Qt::LeftButton);
         });
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Débito"), QStringLiteral("05-01-2004"));
         QString texto, valor;
         bool naLista = false;
@@ -347,7 +341,6 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         Vigia<Frm_Categoria> novaCategoria(
             [](Frm_Categoria *c) { QTest::mouseClick(c->Cmd_Cancelar, Qt::LeftButton); });
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"),
                        QStringLiteral("4"));
         abreEditor(janela.get(), [&](Frm_Frame2 *d) {
@@ -369,7 +362,6 @@ private slots:
         QStringList propostos;
         Vigia<Frm_Categoria> novaCategoria(
             [&](Frm_Categoria *c) { propostos << c->Txt_Categoria->text(); });
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"),
                        Regional::formataData(QDate::currentDate()));
         QStringList focos;
@@ -408,13 +400,12 @@ private slots:
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
         Frame2 *f = janela->Frame2;
-        Estado().CriandoMovimento = false;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"),
                        QStringLiteral("10,00"));
         bool semBotaoFechar = false;
         // A previous editing left "1"; the caller forgot to reset it.
         f->Txt_BotaoFrame2->setText(QStringLiteral("1"));
-        abreEditor(janela.get(), [&](Frm_Frame2 *d) {
+        abreEditor(janela.get(), ModoEdicao::Alteracao, [&](Frm_Frame2 *d) {
             semBotaoFechar = !d->windowFlags().testFlag(Qt::WindowCloseButtonHint);
             d->TxtCampo[2]->setFocus();
             QTest::keyClicks(d->TxtCampo[2], "mudado");
@@ -425,7 +416,7 @@ private slots:
         QCOMPARE(f->Campo(2), QString());
 
         f->Txt_BotaoFrame2->setText(QStringLiteral("3"));
-        abreEditor(janela.get(), [&](Frm_Frame2 *d) {
+        abreEditor(janela.get(), ModoEdicao::Alteracao, [&](Frm_Frame2 *d) {
             QTest::keyClicks(d->TxtCampo[3], "5");
             d->close(); // as the window manager would
         });
@@ -440,13 +431,12 @@ private slots:
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
         Frame2 *f = janela->Frame2;
-        Estado().CriandoMovimento = false;
         QString titulo;
         bool apagarVisivel = false;
         auto apaga = [&] {
             preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"),
                            QStringLiteral("10,00"));
-            abreEditor(janela.get(), [&](Frm_Frame2 *d) {
+            abreEditor(janela.get(), ModoEdicao::Alteracao, [&](Frm_Frame2 *d) {
                 titulo = d->windowTitle();
                 apagarVisivel = d->Cmd_ApagaMovimento->isVisible();
                 d->TxtCampo[2]->setFocus();
@@ -480,7 +470,6 @@ private slots:
         MensagensGuionadas caixas;
         PastaTeste pasta;
         auto janela = pasta.iniciaPrograma();
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("31-02-2004"),
                        QStringLiteral("1"));
         bool aberto = false;
@@ -505,7 +494,6 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         pasta.bd().executa(QStringLiteral("DROP TABLE TabCategoria"));
         Vigia<Frm_Categoria> novaCategoria;
-        Estado().CriandoMovimento = true;
         preencheQuadro(janela.get(), QStringLiteral("Crédito"), QStringLiteral("05-01-2004"),
                        QStringLiteral("8"), QStringLiteral("Renda"));
         abreEditor(janela.get(), [&](Frm_Frame2 *d) {

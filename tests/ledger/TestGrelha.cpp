@@ -2,6 +2,7 @@
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
 #include "data/Relogio.h"
+#include "ledger/Razao.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
@@ -84,7 +85,7 @@ private slots:
         QVERIFY(linhaComFundo(g, 3, VermelhoClaro));
         QVERIFY(linhaComFundo(g, 1, QColor()));
         QVERIFY(linhaComFundo(g, 2, QColor()));
-        QCOMPARE(m_janela->SaldoFinal().centimos(), 7000);
+        QCOMPARE(m_janela->findChild<Razao *>()->SaldoFinal().centimos(), 7000);
     }
 
     void cabecalhoEColunasEscondidas()

@@ -1,8 +1,7 @@
 // What clicks and keys on the ledger grid do: the details of the current movement under the
 // grid, and the opening of a movement in the editor (double click or Enter).
-#include "app/EstadoPrograma.h"
-#include "app/Frm_bancos.h"
-#include "app/ModuloArranque.h"
+#include "ledger/Razao.h"
+#include "app/AvisoErroBaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaDetOutros.h"
 #include "ledger/ColunasGrelha.h"
@@ -30,23 +29,23 @@ std::optional<qint64> chaveDaLinha(const FlexGrid &g, int r)
 
 } // namespace
 
-void Frm_bancos::MSHFlexGrid1_Click()
+void Razao::MSHFlexGrid1_Click()
 {
-    const FlexGrid &g = *MSHFlexGrid1;
+    const FlexGrid &g = *contexto().grelha;
     if (g.Row() < 1 || g.Row() >= g.Rows())
         return;
-    Frame2->Txt_NumAuto->setText(g.TextMatrix(g.Row(), NumAutomatico));
+    contexto().frame2->Txt_NumAuto->setText(g.TextMatrix(g.Row(), NumAutomatico));
     if (const auto n = chaveDaLinha(g, g.Row()))
         MostraDetalhesNaGrelha(*n);
 }
 
-void Frm_bancos::MSHFlexGrid1_KeyDown(int tecla, Qt::KeyboardModifiers)
+void Razao::MSHFlexGrid1_KeyDown(int tecla, Qt::KeyboardModifiers)
 {
     // The grid tells us before it moves: an arrow key describes the row it leaves.
-    const FlexGrid &g = *MSHFlexGrid1;
+    const FlexGrid &g = *contexto().grelha;
     if (g.Row() < 1 || g.Row() >= g.Rows())
         return;
-    Frame2->Txt_NumAuto->setText(g.TextMatrix(g.Row(), NumAutomatico));
+    contexto().frame2->Txt_NumAuto->setText(g.TextMatrix(g.Row(), NumAutomatico));
     const auto n = chaveDaLinha(g, g.Row());
     if (!n)
         return;
@@ -55,67 +54,74 @@ void Frm_bancos::MSHFlexGrid1_KeyDown(int tecla, Qt::KeyboardModifiers)
     MostraDetalhesNaGrelha(*n);
 }
 
-void Frm_bancos::MSHFlexGrid1_DblClick()
+void Razao::MSHFlexGrid1_DblClick()
 {
-    FlexGrid &g = *MSHFlexGrid1;
-    const int r = g.Row();
-    const auto n = chaveDaLinha(g, r);
-    if (!n || !g.isEnabled())
-        return;
-    Estado().CriandoMovimento = false;
-    EmAlteracao = true;
-    LinhaEditada = r;
+    // A double click while the editor is open (the grid disabled) does nothing.
+    if (contexto().grelha->isEnabled() && PreparaAlteracao(contexto().grelha->Row()))
+        AbreEditor();
+}
 
-    Frame2->Txt_NumAuto->setText(g.TextMatrix(r, NumAutomatico));
-    Frame2->setCampo(1, g.TextMatrix(r, ColunasGrelha::Data));
-    Frame2->setCampo(0, g.TextMatrix(r, Numero));
-    Frame2->setCampo(2, g.TextMatrix(r, Descricao));
-    Frame2->Cmb_Situacao->setCurrentText(g.TextMatrix(r, S));
+bool Razao::PreparaAlteracao(int r)
+{
+    FlexGrid &g = *contexto().grelha;
+    ::Frame2 &f = *contexto().frame2;
+    const auto n = chaveDaLinha(g, r);
+    if (!n)
+        return false;
+    m_modo = ModoEdicao::Alteracao;
+    m_linhaEditada = r;
+
+    f.Txt_NumAuto->setText(g.TextMatrix(r, NumAutomatico));
+    f.setCampo(1, g.TextMatrix(r, ColunasGrelha::Data));
+    f.setCampo(0, g.TextMatrix(r, Numero));
+    f.setCampo(2, g.TextMatrix(r, Descricao));
+    f.Cmb_Situacao->setCurrentText(g.TextMatrix(r, S));
     // The editor gets the amount as the user would type it: "1234,5", no grouping.
     const Dinheiro debito = Dinheiro::interpreta(g.TextMatrix(r, Debito)).value_or(Dinheiro());
     const Dinheiro credito = Dinheiro::interpreta(g.TextMatrix(r, Credito)).value_or(Dinheiro());
     if (!debito.zero()) {
-        Frame2->Cmb_TipoMovimento->setCurrentText(QStringLiteral("Débito"));
-        Frame2->setCampo(3, debito.textoSimples());
+        f.Cmb_TipoMovimento->setCurrentText(QStringLiteral("Débito"));
+        f.setCampo(3, debito.textoSimples());
     }
     if (!credito.zero()) {
-        Frame2->Cmb_TipoMovimento->setCurrentText(QStringLiteral("Crédito"));
-        Frame2->setCampo(3, credito.textoSimples());
+        f.Cmb_TipoMovimento->setCurrentText(QStringLiteral("Crédito"));
+        f.setCampo(3, credito.textoSimples());
     }
     if (debito.zero() && credito.zero()) {
-        Frame2->Cmb_TipoMovimento->setCurrentText(QStringLiteral("Débito"));
-        Frame2->setCampo(3, QString());
+        f.Cmb_TipoMovimento->setCurrentText(QStringLiteral("Débito"));
+        f.setCampo(3, QString());
     }
     try {
         MostraDetalhes(*n);
     } catch (const ErroBaseDados &erro) {
         // Without its extras the editor would save them as blanks: do not open it.
-        EmAlteracao = false;
+        m_modo = ModoEdicao::Nenhum;
         MostraErroBaseDados(erro);
-        return;
+        return false;
     }
     g.setEnabled(false);
     RealcaLinhaEditada();
-    AbreEditor();
+    return true;
 }
 
-void Frm_bancos::MostraDetalhesNaGrelha(qint64 n)
+void Razao::MostraDetalhesNaGrelha(qint64 n)
 {
     try {
         MostraDetalhes(n);
     } catch (const ErroBaseDados &erro) {
-        Label2->clear();
+        m_vista.Label2->clear();
         MostraErroBaseDados(erro);
     }
 }
 
-void Frm_bancos::MostraDetalhes(qint64 n)
+void Razao::MostraDetalhes(qint64 n)
 {
     QString detalhes;
-    if (const auto extras = TabelaDetOutros::le(Ligacao(), n, NumBancoActual())) {
-        Frame2->Cmb_Categoria->setCurrentText(extras->categoria);
-        Frame2->Cmb_Categoria1->setCurrentText(extras->categoria1);
-        Frame2->setCampo(4, extras->observacoes);
+    if (const auto extras =
+            TabelaDetOutros::le(contexto().ligacao(), n, contexto().numBancoActual())) {
+        contexto().frame2->Cmb_Categoria->setCurrentText(extras->categoria);
+        contexto().frame2->Cmb_Categoria1->setCurrentText(extras->categoria1);
+        contexto().frame2->setCampo(4, extras->observacoes);
         if (!extras->categoria.trimmed().isEmpty())
             detalhes += QStringLiteral("Categoria........:  ") + extras->categoria
                         + QLatin1Char('\n');
@@ -123,9 +129,9 @@ void Frm_bancos::MostraDetalhes(qint64 n)
             detalhes += QStringLiteral("Observações..:  ") + extras->observacoes.left(50)
                         + QLatin1Char('\n');
     } else {
-        Frame2->Cmb_Categoria->setCurrentText(QString());
-        Frame2->Cmb_Categoria1->setCurrentText(QString());
-        Frame2->setCampo(4, QString());
+        contexto().frame2->Cmb_Categoria->setCurrentText(QString());
+        contexto().frame2->Cmb_Categoria1->setCurrentText(QString());
+        contexto().frame2->setCampo(4, QString());
     }
-    Label2->setText(detalhes);
+    m_vista.Label2->setText(detalhes);
 }

@@ -1,12 +1,10 @@
-// Creating, changing and deleting movements from the main window. The main window and the
-// movement editor talk only through the hidden frame Frame2: the window fills it, opens the
-// editor, and acts on the result code the editor leaves in Txt_BotaoFrame2. Writes go to
-// TabBancos1Det (one row per movement, never removed: a deleted movement moves to account -1)
-// and TabBancosDetOutros (category, sub-category, observations).
-#include "app/EstadoPrograma.h"
-#include "app/Frm_bancos.h"
-#include "app/ModuloArranque.h"
-#include "data/BaseDados.h"
+// Creating, changing and deleting movements. The ledger and the movement editor talk only
+// through the hidden frame Frame2: the ledger fills it, opens the editor, and acts on the result
+// the editor leaves there (Frame2::Resultado). Writes go to TabBancos1Det (one row per movement,
+// never removed: a deleted movement moves to account -1) and TabBancosDetOutros (category,
+// sub-category, observations).
+#include "ledger/Razao.h"
+#include "app/AvisoErroBaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
 #include "data/TabelaDetOutros.h"
@@ -57,43 +55,39 @@ QString formataMontante(const QString &texto)
 
 // ---- creation entry points ----
 
-void Frm_bancos::Cmd_CriaNovaEntrada_Click()
+void Razao::Cmd_CriaNovaEntrada_Click()
 {
-    Frame2->Cmb_TipoMovimento->setCurrentText(TipoCredito);
+    contexto().frame2->Cmb_TipoMovimento->setCurrentText(TipoCredito);
     PreparaNovoMovimento();
 }
 
-void Frm_bancos::Cmd_CriaNovaEntradaDebito_Click()
+void Razao::Cmd_CriaNovaEntradaDebito_Click()
 {
-    Frame2->Cmb_TipoMovimento->setCurrentText(TipoDebito);
+    contexto().frame2->Cmb_TipoMovimento->setCurrentText(TipoDebito);
     PreparaNovoMovimento();
 }
 
-void Frm_bancos::Mnu_MovCredito_Click() { Cmd_CriaNovaEntrada_Click(); }
-
-void Frm_bancos::Mnu_MovDebito_Click() { Cmd_CriaNovaEntradaDebito_Click(); }
-
-void Frm_bancos::PreparaNovoMovimento()
+void Razao::PreparaNovoMovimento()
 {
-    Estado().CriandoMovimento = true;
-    EmAlteracao = false;
-    MSHFlexGrid1->setEnabled(false);
-    Frame2->setCampo(0, QString());
-    Frame2->setCampo(1, Regional::formataData(QDate::currentDate()));
+    m_modo = ModoEdicao::Criacao;
+    contexto().grelha->setEnabled(false);
+    ::Frame2 &f = *contexto().frame2;
+    f.setCampo(0, QString());
+    f.setCampo(1, Regional::formataData(QDate::currentDate()));
     for (int i : {2, 3, 4})
-        Frame2->setCampo(i, QString());
-    for (QComboBox *c : {Frame2->Cmb_Categoria, Frame2->Cmb_Categoria1, Frame2->Cmb_Situacao})
+        f.setCampo(i, QString());
+    for (QComboBox *c : {f.Cmb_Categoria, f.Cmb_Categoria1, f.Cmb_Situacao})
         c->setCurrentText(QString());
     AbreEditor();
 }
 
-void Frm_bancos::AbreEditor()
+void Razao::AbreEditor()
 {
-    // The editor only ever writes its result code; preset "cancel" so that a close by any other
+    // The editor only ever writes its result; preset "cancel" so that a close by any other
     // way cannot repeat the result of an earlier edit.
-    Frame2->Txt_BotaoFrame2->setText(QStringLiteral("2"));
+    contexto().frame2->setResultado(ResultadoEditor::Cancelar);
     {
-        Frm_Frame2 editor(this);
+        Frm_Frame2 editor(contexto().janela, contexto().frame2, m_modo);
         editor.exec();
     }
     TrataBotaoFrame2();
@@ -101,18 +95,18 @@ void Frm_bancos::AbreEditor()
 
 // ---- the editor's result ----
 
-void Frm_bancos::TrataBotaoFrame2()
+void Razao::TrataBotaoFrame2()
 {
     try {
-        switch (Frame2->Txt_BotaoFrame2->text().trimmed().toInt()) {
-        case 1:
+        switch (contexto().frame2->Resultado()) {
+        case ResultadoEditor::Validar:
             Cmd_Validar_Click();
             break;
-        case 3:
+        case ResultadoEditor::Apagar:
             Cmd_ApagaMovimento_Click();
             break;
-        default:
-            // "2", and anything an editor should never leave, is a cancel: the grid must not
+        case ResultadoEditor::Cancelar:
+            // Also what anything an editor should never leave reads as: the grid must not
             // stay disabled.
             Cmd_FechaFrame2_Click();
             break;
@@ -122,14 +116,13 @@ void Frm_bancos::TrataBotaoFrame2()
     }
 }
 
-void Frm_bancos::RecuperaDeErro(const ErroBaseDados &erro)
+void Razao::RecuperaDeErro(const ErroBaseDados &erro)
 {
     // What reached the database stays; the grid is brought back to it and left usable.
-    Estado().CriandoMovimento = false;
-    EmAlteracao = false;
-    MSHFlexGrid1->setEnabled(true);
+    m_modo = ModoEdicao::Nenhum;
+    contexto().grelha->setEnabled(true);
     MostraErroBaseDados(erro);
-    if (!MSHFlexGrid1->isVisibleTo(this))
+    if (!contexto().grelha->isVisibleTo(contexto().janela))
         return;
     try {
         CarregaMovimentos();
@@ -138,66 +131,64 @@ void Frm_bancos::RecuperaDeErro(const ErroBaseDados &erro)
     }
 }
 
-qint64 Frm_bancos::NumAutoFrame2() const
+qint64 Razao::NumAutoFrame2() const
 {
-    return Frame2->Txt_NumAuto->text().trimmed().toLongLong();
+    return contexto().frame2->Txt_NumAuto->text().trimmed().toLongLong();
 }
 
-void Frm_bancos::Cmd_Validar_Click()
+void Razao::Cmd_Validar_Click()
 {
-    MSHFlexGrid1->setEnabled(true);
-    if (EmAlteracao) {
+    contexto().grelha->setEnabled(true);
+    const ModoEdicao modo = m_modo;
+    if (modo == ModoEdicao::Alteracao) {
         const qint64 n = NumAutoFrame2();
-        const int topo = MSHFlexGrid1->TopRow();
+        const int topo = contexto().grelha->TopRow();
         PassaFrame2ParaGrelha();
         GravaLinhasAlteradas();
         CarregaMovimentos();
-        RepoeVista(topo, n, LinhaEditada);
+        RepoeVista(topo, n, m_linhaEditada);
         GravaDadosOutros(n);
     }
-    if (Estado().CriandoMovimento) {
+    if (modo == ModoEdicao::Criacao) {
         CriaMovimento();
         GravaDadosOutros(NumAutoFrame2());
     }
-    Estado().CriandoMovimento = false;
-    EmAlteracao = false;
+    m_modo = ModoEdicao::Nenhum;
 }
 
-void Frm_bancos::Cmd_FechaFrame2_Click()
+void Razao::Cmd_FechaFrame2_Click()
 {
     RepoeCorLinha();
-    Estado().CriandoMovimento = false;
-    EmAlteracao = false;
-    MSHFlexGrid1->setEnabled(true);
+    m_modo = ModoEdicao::Nenhum;
+    contexto().grelha->setEnabled(true);
 }
 
-void Frm_bancos::Cmd_ApagaMovimento_Click()
+void Razao::Cmd_ApagaMovimento_Click()
 {
-    MSHFlexGrid1->setEnabled(true);
+    contexto().grelha->setEnabled(true);
     // Read the key first: deleting the last movement reloads an empty account, which starts
     // the creation of a new one and reuses the frame.
     const qint64 n = NumAutoFrame2();
-    const int topo = MSHFlexGrid1->TopRow();
-    FlexGrid &g = *MSHFlexGrid1;
-    if (LinhaEditada >= 1 && LinhaEditada < g.Rows()) {
-        g.setRow(LinhaEditada);
-        g.setTextMatrix(LinhaEditada, NumBanco, QStringLiteral("-1"));
-        g.setTextMatrix(LinhaEditada, Alterou, Verdade);
+    const int topo = contexto().grelha->TopRow();
+    FlexGrid &g = *contexto().grelha;
+    if (m_linhaEditada >= 1 && m_linhaEditada < g.Rows()) {
+        g.setRow(m_linhaEditada);
+        g.setTextMatrix(m_linhaEditada, NumBanco, QStringLiteral("-1"));
+        g.setTextMatrix(m_linhaEditada, Alterou, Verdade);
     }
-    const int linha = LinhaEditada;
-    Estado().CriandoMovimento = false;
-    EmAlteracao = false;
+    const int linha = m_linhaEditada;
+    m_modo = ModoEdicao::Nenhum;
     GravaLinhasAlteradas();
     CarregaMovimentos();
     RepoeVista(topo, 0, linha);
     ApagaDadosOutros(n);
 }
 
-void Frm_bancos::RepoeVista(int topo, qint64 chave, int linha)
+void Razao::RepoeVista(int topo, qint64 chave, int linha)
 {
     // A reload rebuilds the grid from the top; put the user back where the edit happened.
-    FlexGrid &g = *MSHFlexGrid1;
-    if (!g.isVisibleTo(this) || g.Rows() <= 1)
+    FlexGrid &g = *contexto().grelha;
+    if (!g.isVisibleTo(contexto().janela) || g.Rows() <= 1)
         return;
     if (chave != 0) {
         const QString texto = QString::number(chave);
@@ -213,40 +204,40 @@ void Frm_bancos::RepoeVista(int topo, qint64 chave, int linha)
 
 // ---- grid rows ----
 
-void Frm_bancos::PassaFrame2ParaGrelha()
+void Razao::PassaFrame2ParaGrelha()
 {
-    FlexGrid &g = *MSHFlexGrid1;
-    const int r = LinhaEditada;
+    FlexGrid &g = *contexto().grelha;
+    const int r = m_linhaEditada;
     if (r < 1 || r >= g.Rows())
         return;
-    g.setTextMatrix(r, Numero, Frame2->Campo(0));
-    g.setTextMatrix(r, Data, Frame2->Campo(1));
-    g.setTextMatrix(r, Descricao, Frame2->Campo(2));
-    g.setTextMatrix(r, S, Frame2->Cmb_Situacao->currentText().left(1));
-    const QString valor = formataMontante(Frame2->Campo(3));
-    const bool credito = Frame2->Cmb_TipoMovimento->currentText() == TipoCredito;
+    g.setTextMatrix(r, Numero, contexto().frame2->Campo(0));
+    g.setTextMatrix(r, Data, contexto().frame2->Campo(1));
+    g.setTextMatrix(r, Descricao, contexto().frame2->Campo(2));
+    g.setTextMatrix(r, S, contexto().frame2->Cmb_Situacao->currentText().left(1));
+    const QString valor = formataMontante(contexto().frame2->Campo(3));
+    const bool credito = contexto().frame2->Cmb_TipoMovimento->currentText() == TipoCredito;
     g.setTextMatrix(r, ColunasGrelha::Debito, credito ? QString() : valor);
     g.setTextMatrix(r, ColunasGrelha::Credito, credito ? valor : QString());
     g.setTextMatrix(r, Alterou, Verdade);
 }
 
-void Frm_bancos::GravaLinhasAlteradas()
+void Razao::GravaLinhasAlteradas()
 {
-    if (!MSHFlexGrid1->isVisibleTo(this))
+    if (!contexto().grelha->isVisibleTo(contexto().janela))
         return;
     GravaLinhas(false);
 }
 
-void Frm_bancos::GravaTodasLinhas()
+void Razao::GravaTodasLinhas()
 {
-    if (!MSHFlexGrid1->isVisibleTo(this))
+    if (!contexto().grelha->isVisibleTo(contexto().janela))
         return;
     GravaLinhas(true);
 }
 
-void Frm_bancos::GravaLinhas(bool todas)
+void Razao::GravaLinhas(bool todas)
 {
-    const FlexGrid &g = *MSHFlexGrid1;
+    const FlexGrid &g = *contexto().grelha;
     std::vector<TabelaMovimentos::AlteracaoMovimento> linhas;
     if (todas)
         linhas.reserve(size_t(g.Rows()));
@@ -277,52 +268,53 @@ void Frm_bancos::GravaLinhas(bool todas)
         bool contaValida = false;
         a.numBanco = g.TextMatrix(r, NumBanco).trimmed().toInt(&contaValida);
         if (!contaValida)
-            a.numBanco = NumBancoActual();
+            a.numBanco = contexto().numBancoActual();
         linhas.push_back(std::move(a));
     }
     // Told before the write, so no message box waits while the transaction is open.
     for (const QString &data : datasInvalidas)
         MsgBox(QStringLiteral("A data ") + data + QStringLiteral(" não é válida!..."),
                QMessageBox::Ok, Icone::Exclamacao, QStringLiteral("AVISO"));
-    TabelaMovimentos::actualiza(Ligacao(), linhas);
+    TabelaMovimentos::actualiza(contexto().ligacao(), linhas);
 }
 
-void Frm_bancos::CriaMovimento()
+void Razao::CriaMovimento()
 {
     Movimento m;
-    m.numero = Frame2->Campo(0);
-    m.data = Regional::interpretaData(Frame2->Campo(1)).value_or(QDate());
-    m.descricao = Frame2->Campo(2);
-    m.situacao = Frame2->Cmb_Situacao->currentText().left(1);
-    const QString tipo = Frame2->Cmb_TipoMovimento->currentText();
-    const auto valor = Dinheiro::interpreta(Frame2->Campo(3));
+    m.numero = contexto().frame2->Campo(0);
+    m.data = Regional::interpretaData(contexto().frame2->Campo(1)).value_or(QDate());
+    m.descricao = contexto().frame2->Campo(2);
+    m.situacao = contexto().frame2->Cmb_Situacao->currentText().left(1);
+    const QString tipo = contexto().frame2->Cmb_TipoMovimento->currentText();
+    const auto valor = Dinheiro::interpreta(contexto().frame2->Campo(3));
     if (valor && tipo == TipoDebito)
         m.debito = *valor;
     if (valor && tipo == TipoCredito)
         m.credito = *valor;
-    m.numBanco = NumBancoActual();
-    const qint64 chave = TabelaMovimentos::insere(Ligacao(), m);
-    Frame2->Txt_NumAuto->setText(QString::number(chave));
-    Estado().CriandoMovimento = false;
+    m.numBanco = contexto().numBancoActual();
+    const qint64 chave = TabelaMovimentos::insere(contexto().ligacao(), m);
+    contexto().frame2->Txt_NumAuto->setText(QString::number(chave));
+    m_modo = ModoEdicao::Nenhum;
     CarregaMovimentos();
-    RepoeVista(MSHFlexGrid1->TopRow(), chave, 1);
+    RepoeVista(contexto().grelha->TopRow(), chave, 1);
 }
 
 // ---- extras of a movement ----
 
-void Frm_bancos::GravaDadosOutros(qint64 n)
+void Razao::GravaDadosOutros(qint64 n)
 {
-    const ExtrasMovimento extras{Frame2->Cmb_Categoria->currentText(),
-                                 Frame2->Cmb_Categoria1->currentText(), Frame2->Campo(4)};
+    const ExtrasMovimento extras{contexto().frame2->Cmb_Categoria->currentText(),
+                                 contexto().frame2->Cmb_Categoria1->currentText(),
+                                 contexto().frame2->Campo(4)};
     // Nothing to say: a stored row keeps what it had.
     if (extras.categoria.isEmpty() && extras.categoria1.isEmpty() && extras.observacoes.isEmpty())
         return;
-    TabelaDetOutros::grava(Ligacao(), n, NumBancoActual(), extras);
+    TabelaDetOutros::grava(contexto().ligacao(), n, contexto().numBancoActual(), extras);
 }
 
-void Frm_bancos::ApagaDadosOutros(qint64 n)
+void Razao::ApagaDadosOutros(qint64 n)
 {
-    TabelaDetOutros::apaga(Ligacao(), n, NumBancoActual());
+    TabelaDetOutros::apaga(contexto().ligacao(), n, contexto().numBancoActual());
 }
 
 // ---- highlight of the edited row ----
@@ -343,35 +335,18 @@ void paraCadaCelulaDaChave(FlexGrid &g, const QString &chave,
 
 } // namespace
 
-void Frm_bancos::RealcaLinhaEditada()
+void Razao::RealcaLinhaEditada()
 {
-    FlexGrid &g = *MSHFlexGrid1;
-    paraCadaCelulaDaChave(g, Frame2->Txt_NumAuto->text(), [&](int r, int c) {
-        CorLinhaEditada = g.CellBackColor(r, c); // the row's own colour, whole-row as painted
+    FlexGrid &g = *contexto().grelha;
+    paraCadaCelulaDaChave(g, contexto().frame2->Txt_NumAuto->text(), [&](int r, int c) {
+        m_corLinhaEditada = g.CellBackColor(r, c); // the row's own colour, whole-row as painted
         g.setCellBackColor(r, c, AzulEdicao);
     });
 }
 
-void Frm_bancos::RepoeCorLinha()
+void Razao::RepoeCorLinha()
 {
-    FlexGrid &g = *MSHFlexGrid1;
-    paraCadaCelulaDaChave(g, Frame2->Txt_NumAuto->text(),
-                          [&](int r, int c) { g.setCellBackColor(r, c, CorLinhaEditada); });
-}
-
-// ---- wiring ----
-
-void Frm_bancos::LigaMovimentos()
-{
-    // Cmd_CriaNovaEntrada is wired with the window's controls. The frame's own three buttons
-    // are never pressed: their actions run from TrataBotaoFrame2 only.
-    connect(Cmd_CriaNovaEntradaDebito, &QPushButton::clicked, this,
-            &Frm_bancos::Cmd_CriaNovaEntradaDebito_Click);
-    connect(Mnu_MovCredito, &QAction::triggered, this, &Frm_bancos::Mnu_MovCredito_Click);
-    connect(Mnu_MovDebito, &QAction::triggered, this, &Frm_bancos::Mnu_MovDebito_Click);
-    connect(MSHFlexGrid1, &FlexGrid::Click, this, &Frm_bancos::MSHFlexGrid1_Click);
-    connect(MSHFlexGrid1, &FlexGrid::DblClick, this, &Frm_bancos::MSHFlexGrid1_DblClick);
-    connect(MSHFlexGrid1, &FlexGrid::KeyDown, this, &Frm_bancos::MSHFlexGrid1_KeyDown);
-    // Category and observations are the user's text, never markup.
-    Label2->setTextFormat(Qt::PlainText);
+    FlexGrid &g = *contexto().grelha;
+    paraCadaCelulaDaChave(g, contexto().frame2->Txt_NumAuto->text(),
+                          [&](int r, int c) { g.setCellBackColor(r, c, m_corLinhaEditada); });
 }

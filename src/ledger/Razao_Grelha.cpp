@@ -1,7 +1,6 @@
 // The movement grid: an account's movements in date order, their running balance and colours.
 // Texts go into the grid already formatted; balances are summed in exact cents.
-#include "app/Frm_bancos.h"
-#include "app/ModuloArranque.h"
+#include "ledger/Razao.h"
 #include "data/BaseDados.h"
 #include "data/Regional.h"
 #include "data/Relogio.h"
@@ -31,46 +30,46 @@ QString montante(Dinheiro d) { return d.zero() ? QString() : d.formata(); }
 
 } // namespace
 
-void Frm_bancos::CarregaMovimentos()
+void Razao::CarregaMovimentos()
 {
-    if (!Regional::ehNumerico(Txt_NumBanco->text())) {
-        MSHFlexGrid1->hide();
-        Label2->hide();
+    if (!Regional::ehNumerico(contexto().numBanco->text())) {
+        contexto().grelha->hide();
+        m_vista.Label2->hide();
         return;
     }
-    Lbl_NomeDoBanco->move(twips(120), twips(120));
-    Lbl_NomeDoBanco->show();
-    Mnu_GestBanco->setVisible(true);
+    m_vista.Lbl_NomeDoBanco->move(twips(120), twips(120));
+    m_vista.Lbl_NomeDoBanco->show();
+    m_vista.Mnu_GestBanco->setVisible(true);
 
-    const int numBanco = NumBancoActual();
-    const int total = TabelaMovimentos::conta(Ligacao(), numBanco);
+    const int numBanco = contexto().numBancoActual();
+    const int total = TabelaMovimentos::conta(contexto().ligacao(), numBanco);
     if (total == 0) {
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 MSHFlexGrid1, Label2, Label1_10, Txt_SaldoFinal, Cmd_CriaNovaEntrada,
-                 Cmd_CriaNovaEntradaDebito, Label25_0})
+                 contexto().grelha, m_vista.Label2, m_vista.Label1_10, m_vista.Txt_SaldoFinal,
+                 m_vista.Cmd_CriaNovaEntrada, m_vista.Cmd_CriaNovaEntradaDebito, m_vista.Label25_0})
             w->hide();
         m_saldoFinal = Dinheiro();
         Cmd_CriaNovaEntrada_Click();
         return;
     }
 
-    for (QWidget *w : std::initializer_list<QWidget *>{Label1_10, Txt_SaldoFinal,
-                                                       Cmd_CriaNovaEntrada,
-                                                       Cmd_CriaNovaEntradaDebito, Label25_0, Label2})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             m_vista.Label1_10, m_vista.Txt_SaldoFinal, m_vista.Cmd_CriaNovaEntrada,
+             m_vista.Cmd_CriaNovaEntradaDebito, m_vista.Label25_0, m_vista.Label2})
         w->show();
-    Cmd_CriaNovaEntrada1->hide();
-    Mnu_Movimentos->menuAction()->setVisible(true);
-    MSHFlexGrid1->move(twips(120), twips(600));
-    Label2->move(twips(120), twips(6420));
-    Txt_SaldoFinal->move(twips(9520), twips(6480));
-    Label1_10->move(twips(7520), twips(6540));
-    Label25_0->move(twips(120), twips(7080));
-    Cmd_CriaNovaEntrada->move(twips(4560), twips(7080));
-    Cmd_CriaNovaEntradaDebito->move(twips(5400), twips(7080));
+    m_vista.Cmd_CriaNovaEntrada1->hide();
+    m_vista.Mnu_Movimentos->menuAction()->setVisible(true);
+    contexto().grelha->move(twips(120), twips(600));
+    m_vista.Label2->move(twips(120), twips(6420));
+    m_vista.Txt_SaldoFinal->move(twips(9520), twips(6480));
+    m_vista.Label1_10->move(twips(7520), twips(6540));
+    m_vista.Label25_0->move(twips(120), twips(7080));
+    m_vista.Cmd_CriaNovaEntrada->move(twips(4560), twips(7080));
+    m_vista.Cmd_CriaNovaEntradaDebito->move(twips(5400), twips(7080));
 
     // Fill the grid with the final texts, as a bound grid would after formatting.
     const CursorEspera ampulheta;
-    FlexGrid &g = *MSHFlexGrid1;
+    FlexGrid &g = *contexto().grelha;
     g.setRedraw(false);
     g.setTamanho(1, NumColunas); // drops the previous account's cells and colours at once
     g.setTamanho(total + 1, NumColunas);
@@ -81,7 +80,7 @@ void Frm_bancos::CarregaMovimentos()
     m_valoresLinhas.clear();
     m_valoresLinhas.reserve(size_t(total));
     int r = 0;
-    TabelaMovimentos::percorre(Ligacao(), numBanco, [&](const Movimento &m) {
+    TabelaMovimentos::percorre(contexto().ligacao(), numBanco, [&](const Movimento &m) {
         if (++r > total)
             g.setRows(r + 1); // a movement added since the count: never lose a row
         g.setTextMatrix(r, NumAutomatico, QString::number(m.numAutomatico));
@@ -97,14 +96,14 @@ void Frm_bancos::CarregaMovimentos()
     });
     if (r < total)
         g.setRows(r + 1);
-    MSHFlexGrid1->show();
-    MSHFlexGrid1->setFocus(); // arrows and Enter work at once
+    contexto().grelha->show();
+    contexto().grelha->setFocus(); // arrows and Enter work at once
     FormataGrelha();
 }
 
-void Frm_bancos::FormataGrelha()
+void Razao::FormataGrelha()
 {
-    FlexGrid &g = *MSHFlexGrid1;
+    FlexGrid &g = *contexto().grelha;
     g.setRedraw(false);
     static const int larguras[NumColunas] = {1, 1, 1000, 1200, 5000, 300, 1200, 1200, 1300, 1, 1};
     for (int c = 0; c < g.Cols() && c < NumColunas; ++c)
@@ -140,9 +139,9 @@ void Frm_bancos::FormataGrelha()
         }
     }
     m_saldoFinal = saldo;
-    QPalette paleta = Txt_SaldoFinal->palette();
+    QPalette paleta = m_vista.Txt_SaldoFinal->palette();
     paleta.setColor(QPalette::Text, saldo.negativo() ? Vermelho : QColor(Qt::black));
-    Txt_SaldoFinal->setPalette(paleta);
-    Txt_SaldoFinal->setText(saldo.formataMoeda());
+    m_vista.Txt_SaldoFinal->setPalette(paleta);
+    m_vista.Txt_SaldoFinal->setText(saldo.formataMoeda());
     g.setRedraw(true);
 }

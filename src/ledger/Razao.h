@@ -1,0 +1,124 @@
+#pragma once
+// The ledger of the main window: the account menu and the chosen account, the movement grid with
+// its running balance, the creation, change and deletion of movements through the editor, and
+// the write-back of grid rows. It owns this state; the main window only forwards its design-named
+// procedures here. Its procedures are split by job:
+//   Razao.cpp              construction, hooks, wiring
+//   Razao_Contas.cpp       account menu and selection, what is remembered between runs
+//   Razao_Grelha.cpp       loading the grid, formatting, running balance
+//   Razao_Movimentos.cpp   the editor's result, creation, change, deletion, write-back
+//   Razao_Interaccao.cpp   clicks and keys on the grid, movement details
+#include "app/Subsistema.h"
+#include "data/Dinheiro.h"
+#include "ledger/ModoEdicao.h"
+
+#include <QColor>
+#include <QDate>
+#include <array>
+#include <vector>
+
+class ErroBaseDados;
+class EtiquetaClicavel;
+class EtiquetaInformacao;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+// The main window's controls the ledger drives, besides the grid, the frame and the account
+// number box of the context.
+struct VistaRazao {
+    EtiquetaClicavel *Image1 = nullptr;          // the start picture
+    EtiquetaClicavel *Lbl_NomeDoBanco = nullptr; // the open account's name
+    QLabel *Label2 = nullptr;                    // details of the current movement
+    QLabel *Label1_10 = nullptr;                 // "Saldo da Conta:"
+    QLineEdit *Txt_SaldoFinal = nullptr;
+    EtiquetaInformacao *Label25_0 = nullptr;
+    QPushButton *Cmd_CriaNovaEntrada = nullptr;
+    QPushButton *Cmd_CriaNovaEntradaDebito = nullptr;
+    QPushButton *Cmd_CriaNovaEntrada1 = nullptr;
+    QAction *Mnu_NovaConta = nullptr;
+    std::array<QAction *, 10> Mnu_Banco{}; // 1..9; index 0 unused
+    QAction *Mnu_GestBanco = nullptr;
+    QMenu *Mnu_Movimentos = nullptr;
+};
+
+class Razao : public Subsistema
+{
+    Q_OBJECT
+public:
+    Razao(const ContextoJanela &contexto, const VistaRazao &vista, QObject *pai = nullptr);
+
+    // ---- hooks ----
+    void EstadoInicial() override; // the start picture, the ledger and its menus hidden
+    void CarregaIcones(const QString &pasta) override;
+    bool FimExecucao() override;   // changed rows written, the open account remembered
+
+    // ---- account menu and selection (throw ErroBaseDados unless said) ----
+    void CarregaMenuContas();
+    void RestauraUltimaConta();
+    void AbreConta();
+    void RepoePosicaoGrelha(); // never throws: the position is a convenience
+    void GuardaEstadoConta();
+    void Mnu_Banco_Click(int n); // errors told
+    void Image1_Click();         // errors told
+    // The open account was deleted: its rows leave the grid, so nothing of it can be written
+    // back at the end of the run.
+    void EsqueceConta();
+    bool ContaAberta() const; // the grid of an account is shown
+
+    // ---- movement grid ----
+    void CarregaMovimentos();
+    void FormataGrelha();
+    Dinheiro SaldoFinal() const { return m_saldoFinal; }
+
+    // ---- movements ----
+    ModoEdicao Modo() const { return m_modo; }
+    void Cmd_CriaNovaEntrada_Click();       // a credit
+    void Cmd_CriaNovaEntradaDebito_Click(); // a debit
+    void PreparaNovoMovimento();
+    // Puts grid row `linha` in the frame for a change, highlighted, the grid disabled. False
+    // when the row is not a movement's or its extras could not be read (the user was told).
+    bool PreparaAlteracao(int linha);
+    void TrataBotaoFrame2(); // acts on the editor's result; database errors told
+    void GravaLinhasAlteradas();
+    void GravaTodasLinhas(); // every row with its balance, one transaction; throws ErroBaseDados
+
+    // ---- grid interaction ----
+    void MSHFlexGrid1_Click();
+    void MSHFlexGrid1_KeyDown(int tecla, Qt::KeyboardModifiers modificadores);
+    void MSHFlexGrid1_DblClick();
+    void MostraDetalhes(qint64 n);
+
+private:
+    void EscondeRazao(); // grid, account name, balance, buttons
+    void AbreEditor();   // the editor on the frame, then its result
+    void Cmd_Validar_Click();
+    void Cmd_FechaFrame2_Click();
+    void Cmd_ApagaMovimento_Click();
+    void PassaFrame2ParaGrelha();
+    void CriaMovimento();
+    void GravaDadosOutros(qint64 n);
+    void ApagaDadosOutros(qint64 n);
+    void RealcaLinhaEditada();
+    void RepoeCorLinha();
+    void GravaLinhas(bool todas);
+    void RecuperaDeErro(const ErroBaseDados &erro);
+    void RepoeVista(int topo, qint64 chave, int linha);
+    qint64 NumAutoFrame2() const;
+    void MostraDetalhesNaGrelha(qint64 n); // MostraDetalhes, errors told
+
+    VistaRazao m_vista;
+    ModoEdicao m_modo = ModoEdicao::Nenhum;
+    int m_linhaEditada = 0;     // the grid row open in the editor for a change
+    QColor m_corLinhaEditada;   // its background before the highlight (invalid = default)
+
+    // What the grid's rows were loaded from, so balances are summed in cents, not re-read
+    // from formatted text.
+    struct ValoresLinha {
+        QDate data;
+        Dinheiro debito, credito;
+    };
+    std::vector<ValoresLinha> m_valoresLinhas;
+    Dinheiro m_saldoFinal;
+};
