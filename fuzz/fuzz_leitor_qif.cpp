@@ -23,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
     for (const QStringView v : QStringView(utf16).tokenize(u'\n')) {
         outro.trataLinha(v);
         LeitorQif::interpretaData(v);
-        if (const auto valor = LeitorQif::interpretaValor(v);
-            valor && (valor->centimos() > Dinheiro::MAXIMO || valor->centimos() < -Dinheiro::MAXIMO))
+        const auto valor = LeitorQif::interpretaValor(v);
+        if (valor && (valor->centimos() > Dinheiro::MAXIMO
+                      || valor->centimos() < -Dinheiro::MAXIMO))
             __builtin_trap();
         const QString cortado = LeitorQif::corta(v, 40);
         // Never more than 40 units, and never a surrogate pair split by the cut.

@@ -211,8 +211,9 @@ private slots:
             << QByteArray("PA \r\n\r\n\n M\n") << QStringList{"PA ", "", "", " M"};
         QTest::newRow("UTF-8 com BOM") << QByteArray("\xEF\xBB\xBFPCaf\xC3\xA9 \xE2\x82\xAC\r\n")
                                        << QStringList{"PCafé €"};
-        QTest::newRow("Windows-1252") << QByteArray("PCaf\xE9 \x80 \x93x\x94 \xC7\r\nMa\xE7\xE3o\r\n")
-                                      << QStringList{"PCafé € “x” Ç", "Mação"};
+        QTest::newRow("Windows-1252")
+            << QByteArray("PCaf\xE9 \x80 \x93x\x94 \xC7\r\nMa\xE7\xE3o\r\n")
+            << QStringList{"PCafé € “x” Ç", "Mação"};
         QTest::newRow("CR no meio fica") << QByteArray("PA\rB\n") << QStringList{"PA\rB"};
         QTest::newRow("vazio") << QByteArray() << QStringList{};
     }
