@@ -75,7 +75,7 @@ void medeImportacao()
     const double msImportacao = medianaMs(
         Vezes,
         [&] {
-            auto ligacao = BaseImportacao::abre(pasta.path());
+            auto ligacao = BaseImportacao::AbreLigacaoImportacao(pasta.path());
             const QStringList l5 = BaseImportacao::le(*ligacao, 5);
             const QStringList l6 = BaseImportacao::le(*ligacao, 6);
             const auto r = ImportacaoQif::importa(*bd, l5, l6);

@@ -47,7 +47,7 @@ void cria(const QString &caminho, const QStringList &linhas5, const QStringList 
     }
 }
 
-std::unique_ptr<BaseDados> abre(const QString &pasta)
+std::unique_ptr<BaseDados> AbreLigacaoImportacao(const QString &pasta)
 {
     const QString caminho = QDir(pasta).filePath(NomeFicheiro);
     if (!QFileInfo(caminho).isFile())

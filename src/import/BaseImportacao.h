@@ -20,9 +20,9 @@ QString tabela(int numBanco);
 // real name. Throws ErroImportacao or ErroBaseDados.
 void cria(const QString &caminho, const QStringList &linhas5, const QStringList &linhas6);
 
-// AbreLigacaoImportacao: the side database of the folder, opened without a key. A missing or
+// The side database of the folder, opened without a key. A missing or
 // unreadable file throws ErroImportacao with a message for the user.
-std::unique_ptr<BaseDados> abre(const QString &pasta);
+std::unique_ptr<BaseDados> AbreLigacaoImportacao(const QString &pasta);
 
 // Every line of the account's table in stored order (a Null line reads as ""). A missing
 // table throws ErroImportacao.

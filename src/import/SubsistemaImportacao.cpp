@@ -37,7 +37,7 @@ void SubsistemaImportacao::Lbl_TituloModulo_DblClick()
     // The side database and both its tables are read before anything is asked or changed.
     QStringList linhas5, linhas6;
     try {
-        auto lateral = BaseImportacao::abre(PastaAplicacao());
+        auto lateral = BaseImportacao::AbreLigacaoImportacao(PastaAplicacao());
         linhas5 = BaseImportacao::le(*lateral, 5);
         linhas6 = BaseImportacao::le(*lateral, 6);
     } catch (const ErroImportacao &erro) {

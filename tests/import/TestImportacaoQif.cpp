@@ -231,10 +231,11 @@ private slots:
     {
         const QString pasta = m_dir.path();
         const QString caminho = m_dir.filePath(BaseImportacao::NomeFicheiro);
-        QVERIFY_THROWS_EXCEPTION(ErroImportacao, BaseImportacao::abre(pasta + "/nada"));
+        QVERIFY_THROWS_EXCEPTION(ErroImportacao,
+                                 BaseImportacao::AbreLigacaoImportacao(pasta + "/nada"));
         BaseImportacao::cria(caminho, {"D1/1'05", "", "PÁgua"}, {});
         BaseImportacao::cria(caminho, {"D1/2'05", "", "PÉvora", "LX"}, {"^"});
-        auto lateral = BaseImportacao::abre(pasta);
+        auto lateral = BaseImportacao::AbreLigacaoImportacao(pasta);
         QCOMPARE(BaseImportacao::le(*lateral, 5), (QStringList{"D1/2'05", "", "PÉvora", "LX"}));
         QCOMPARE(BaseImportacao::le(*lateral, 6), QStringList{"^"});
         QVERIFY(!QFile::exists(caminho + ".novo"));
