@@ -9,7 +9,10 @@
 #include "import/LinhasQif.h"
 #include "support/RegistoTestes.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -250,6 +253,42 @@ private slots:
         } catch (const ErroImportacao &e) {
             QVERIFY(e.mensagem().contains(QStringLiteral("não tem a tabela banco6")));
         }
+    }
+
+    // The tool itself: its arguments, a replaced file, and a failed load that leaves the
+    // previous file as it was.
+    void ferramenta()
+    {
+        const QString tool =
+            QDir(QCoreApplication::applicationDirPath()).filePath("../tools/quorvel-qif");
+        if (!QFile::exists(tool))
+            QSKIP("quorvel-qif not built");
+        const QDir pasta(m_dir.path());
+        const auto escreve = [&](const QString &nome, const QByteArray &bytes) {
+            QFile f(pasta.filePath(nome));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        escreve("a.qif", "!Type:Bank\r\nD1/ 2'04\r\nPCaf\xE9\r\nL\r\n^\r\n");
+        escreve("b.qif", "D6/15/1998\nT-0.45\nL\n");
+        const auto corre = [&](const QStringList &args) {
+            QProcess p;
+            p.start(tool, args);
+            p.waitForFinished(30000);
+            return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        QCOMPARE(corre({pasta.path(), pasta.filePath("b.qif"), pasta.filePath("a.qif")}), 0);
+        QCOMPARE(corre({pasta.path(), pasta.filePath("a.qif")}), 0);
+        auto lateral = BaseImportacao::AbreLigacaoImportacao(pasta.path());
+        const QStringList esperadas{"!Type:Bank", "D1/ 2'04", "PCafé", "L", "^"};
+        QCOMPARE(BaseImportacao::le(*lateral, 5), esperadas);
+        QCOMPARE(BaseImportacao::le(*lateral, 6), QStringList{});
+        lateral.reset();
+        QCOMPARE(corre({pasta.path(), pasta.filePath("a.qif"), pasta.filePath("falta.qif")}), 1);
+        QCOMPARE(corre({pasta.path()}), 2);
+        QCOMPARE(corre({pasta.filePath("nao-existe"), pasta.filePath("a.qif")}), 2);
+        lateral = BaseImportacao::AbreLigacaoImportacao(pasta.path());
+        QCOMPARE(BaseImportacao::le(*lateral, 5), esperadas);
     }
 };
 
