@@ -1,5 +1,6 @@
 // quorvel-bench: timings of the ledger on generated accounts of 1,000, 10,000 and 100,000
 // movements, as medians of 5 runs in one process, with the process's peak memory.
+#include "BenchImportacao.h"
 #include "BenchMovimentos.h"
 #include "Medicao.h"
 #include "PastaBench.h"
@@ -59,5 +60,6 @@ int main(int argc, char *argv[])
         janela.reset();
         FechaLigacao();
     }
+    medeImportacao();
     return 0;
 }

@@ -41,6 +41,8 @@ Frm_Tabelas::Frm_Tabelas(QWidget *dono) : QDialog(dono)
     bookman.setBold(true);
     Lbl_TituloModulo->setFont(bookman);
     Lbl_TituloModulo->setGeometry(rectTwips(120, 120, 8640, 420));
+    connect(Lbl_TituloModulo, &EtiquetaClicavel::doubleClicked, this,
+            &Frm_Tabelas::Lbl_TituloModulo_DblClick);
 
     MSHFlexGrid1 = new FlexGrid(this);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));

@@ -36,6 +36,10 @@ public:
     void EditaGrelha(char32_t keyAscii);
     void Cmd_Sair_Click();
 
+signals:
+    // A double click on the title: the import of accounts 5 and 6 answers it.
+    void Lbl_TituloModulo_DblClick();
+
 protected:
     bool eventFilter(QObject *objecto, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;

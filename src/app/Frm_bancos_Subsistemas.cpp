@@ -4,6 +4,7 @@
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
+#include "import/SubsistemaImportacao.h"
 #include "ledger/Razao.h"
 
 namespace {
@@ -56,4 +57,5 @@ void Frm_bancos::RegistaSubsistemas()
     m_razao = Regista(new Razao(Contexto(), vistaRazao(*this), this));
     m_administracao =
         Regista(new Administracao(Contexto(), vistaAdministracao(*this), *m_razao, this));
+    Regista(new SubsistemaImportacao(Contexto(), this));
 }
