@@ -2,6 +2,7 @@
 // hooks run: the ledger first, the backup reminder before the tip of the day.
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
+#include "backup/Backups.h"
 #include "data/BaseDados.h"
 
 ContextoJanela Frm_bancos::Contexto()
@@ -22,4 +23,5 @@ void Frm_bancos::RegistaSubsistemas()
 {
     // One line per subsystem, in hook order:
     //   ledger, administration, listings, backups, extras (tip of the day), import.
+    Regista(new Backups(Contexto(), Mnu_Backups, this));
 }
