@@ -17,7 +17,8 @@ using namespace ApoioBackup;
 
 namespace {
 
-const QString Aviso31 = QStringLiteral("ATENÇÃO: JÁ NÃO FAZ COPIAS DE SEGURANÇA À  \n\n 31 DIAS!...");
+const QString Aviso31 =
+    QStringLiteral("ATENÇÃO: JÁ NÃO FAZ COPIAS DE SEGURANÇA À  \n\n 31 DIAS!...");
 
 } // namespace
 
@@ -131,7 +132,8 @@ private slots:
         PastaTeste pasta;
         defineUltimoBackup(pasta, QDate(2026, 11, 1));
         MensagensGuionadas caixas;
-        VigiaAviso vigia([](Frm_Backups *f) { QTest::mouseClick(f->CommandButton1, Qt::LeftButton); });
+        VigiaAviso vigia(
+            [](Frm_Backups *f) { QTest::mouseClick(f->CommandButton1, Qt::LeftButton); });
         auto janela = pasta.iniciaPrograma();
         QTest::qWait(50);
         QCOMPARE(vigia.aberturas, 1);

@@ -58,8 +58,8 @@ void poeMovimentos(PastaTeste &p, int n)
     p.nomeiaConta(1, QStringLiteral("Caixa Geral"));
     p.bd().iniciaTransaccao();
     for (int i = 0; i < n; ++i) {
-        const qint64 k = p.insereMovimento(1, QDate(2026, 1, 1).addDays(i % 300).toString(Qt::ISODate),
-                                           i % 3 ? 1250 + i : 0, i % 3 ? 0 : 9900 + i,
+        const QString dia = QDate(2026, 1, 1).addDays(i % 300).toString(Qt::ISODate);
+        const qint64 k = p.insereMovimento(1, dia, i % 3 ? 1250 + i : 0, i % 3 ? 0 : 9900 + i,
                                            QStringLiteral("C"),
                                            QStringLiteral("Pagamento nº %1 à Água & Luz").arg(i));
         p.insereExtras(k, 1, QStringLiteral("Água"), QString(), QStringLiteral("obs %1").arg(i));
@@ -214,6 +214,7 @@ private slots:
         QTest::addColumn<QString>("caso");
         QTest::newRow("pasta que não existe") << "inexistente";
         QTest::newRow("um ficheiro no lugar da pasta") << "ficheiro";
+        QTest::newRow("pasta só de leitura") << "leitura";
         QTest::newRow("disco cheio a meio da cópia") << "cheio";
     }
     void copiaQueFalhaNaoDeixaNada()
@@ -230,6 +231,15 @@ private slots:
             QFile f(destino.filePath(QStringLiteral("nota.txt")));
             QVERIFY(f.open(QIODevice::WriteOnly));
             ficheiro = destino.filePath(QStringLiteral("nota.txt/copia.MDB"));
+        } else if (caso == QLatin1String("leitura")) {
+            QFile::setPermissions(destino.path(), QFile::ReadOwner | QFile::ExeOwner);
+            QFile sonda(destino.filePath(QStringLiteral("sonda")));
+            if (sonda.open(QIODevice::WriteOnly)) {
+                sonda.remove();
+                QFile::setPermissions(destino.path(), QFile::ReadOwner | QFile::WriteOwner
+                                                          | QFile::ExeOwner);
+                QSKIP("this user writes in read-only folders (root)");
+            }
         }
         MensagensGuionadas caixas;
         auto janela = pasta.iniciaPrograma();
@@ -256,6 +266,8 @@ private slots:
         QCOMPARE(ficheirosEm(destino.path()), antes);
         QCOMPARE(ultimoBackup(pasta), QStringLiteral("2026-12-20"));
         QCOMPARE(verificaIntegridade(Ligacao()), QStringLiteral("ok"));
+        QFile::setPermissions(destino.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // A large ledger shows a progress dialog while it is copied, and the chosen name appears
