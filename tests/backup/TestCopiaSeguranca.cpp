@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <csignal>
@@ -155,6 +156,17 @@ private slots:
                      300);
         }
         QVERIFY_THROWS_EXCEPTION(ErroBaseDados, BaseDados::abre(ficheiro, QByteArray("errada")));
+        // The sqlcipher command-line tool, as README tells a user to look inside, reads it too.
+        QProcess cli;
+        cli.start(QStringLiteral("sqlcipher"), {ficheiro});
+        cli.write("PRAGMA key = 'rk58';\nPRAGMA integrity_check;\n"
+                  "SELECT count(*) FROM TabBancos1Det;\n");
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished(30000));
+        const QStringList saida = QString::fromUtf8(cli.readAllStandardOutput())
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(saida.mid(saida.size() - 2), (QStringList{QStringLiteral("ok"),
+                                                           QStringLiteral("300")}));
 
         const QByteArray primeira = resumo(ficheiro);
         pasta.insereMovimento(1, QStringLiteral("2027-01-01"), 100, 0);
