@@ -1,5 +1,6 @@
 // quorvel-bench: timings of the ledger on generated accounts of 1,000, 10,000 and 100,000
 // movements, as medians of 5 runs in one process, with the process's peak memory.
+#include "BenchBackup.h"
 #include "BenchImportacao.h"
 #include "BenchMovimentos.h"
 #include "Medicao.h"
@@ -54,8 +55,10 @@ int main(int argc, char *argv[])
         std::printf("%-38s %12d %12.1f %14.1f\n", "abrir conta (AbreConta a grelha pintada)", n,
                     ms, picoMemoriaMB());
         std::fflush(stdout);
-        if (n == 100000)
+        if (n == 100000) {
             medeEscritaMovimentos(*janela, n);
+            medeBackup(n);
+        }
 
         janela.reset();
         FechaLigacao();

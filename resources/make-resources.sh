@@ -41,3 +41,21 @@ convert -size 32x32 xc:none -fill '#8e5a2b' -draw 'rectangle 7,3 21,29' \
   -fill '#f1c40f' -draw 'circle 18,16 19,16' \
   -stroke '#2c3e50' -strokewidth 3 -draw 'line 22,16 30,16' -draw 'line 27,12 30,16' \
   -draw 'line 27,20 30,16' exit.gif
+
+# Backup button: a disk with an arrow going into it.
+convert -size 32x32 xc:none -fill '#34495e' -draw 'roundrectangle 4,8 28,30 3,3' \
+  -fill '#ecf0f1' -draw 'rectangle 9,8 23,16' -fill '#34495e' -draw 'rectangle 18,10 21,15' \
+  -fill '#27ae60' -draw 'polygon 12,0 20,0 20,5 24,5 16,13 8,5 12,5' \
+  -fill '#bdc3c7' -draw 'rectangle 9,21 23,27' backup1.ico
+# Background of the backup reminder: a pale road at dusk with two vehicles on it, faint enough
+# to be read over.
+convert -size 660x400 gradient:'#fdf6e3'-'#e3ecf4' \
+  -fill '#d5dde6' -draw 'rectangle 0,330 660,400' \
+  -fill '#f4f6f8' -draw 'rectangle 40,362 110,368' -draw 'rectangle 190,362 260,368' \
+  -draw 'rectangle 340,362 410,368' -draw 'rectangle 490,362 560,368' \
+  -fill '#c9d4df' -draw 'roundrectangle 60,300 200,340 10,10' -draw 'roundrectangle 90,276 170,304 8,8' \
+  -fill '#aab7c4' -draw 'circle 95,342 95,356' -draw 'circle 170,342 170,356' \
+  -fill '#c9d4df' -draw 'rectangle 420,262 600,340' -draw 'roundrectangle 600,290 640,340 6,6' \
+  -fill '#aab7c4' -draw 'circle 450,344 450,358' -draw 'circle 520,344 520,358' \
+  -draw 'circle 612,344 612,358' \
+  -quality 85 fundoveiculos.jpg

@@ -3,6 +3,7 @@
 #include "admin/Administracao.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
+#include "backup/Backups.h"
 #include "data/BaseDados.h"
 #include "import/SubsistemaImportacao.h"
 #include "ledger/Razao.h"
@@ -57,5 +58,6 @@ void Frm_bancos::RegistaSubsistemas()
     m_razao = Regista(new Razao(Contexto(), vistaRazao(*this), this));
     m_administracao =
         Regista(new Administracao(Contexto(), vistaAdministracao(*this), *m_razao, this));
+    Regista(new Backups(Contexto(), Mnu_Backups, this));
     Regista(new SubsistemaImportacao(Contexto(), this));
 }

@@ -1,0 +1,57 @@
+#include "backup/Backups.h"
+#include "app/EstadoPrograma.h"
+#include "backup/CopiaSeguranca.h"
+#include "backup/DialogoBackup.h"
+#include "backup/Frm_Backups.h"
+#include "data/ErroBaseDados.h"
+#include "platform/Mensagens.h"
+
+#include <QAction>
+
+namespace {
+constexpr int DiasAteAviso = 30; // 30 days is still fine; the 31st brings the reminder
+}
+
+Backups::Backups(const ContextoJanela &contexto, QAction *Mnu_Backups, QObject *pai)
+    : Subsistema(contexto, pai)
+{
+    if (Mnu_Backups)
+        connect(Mnu_Backups, &QAction::triggered, this, &Backups::Mnu_Backups_Click);
+}
+
+void Backups::Activacao()
+{
+    CalculaDiasSemBackup();
+    VerificaAvisoBackup();
+}
+
+void Backups::Mnu_Backups_Click()
+{
+    try {
+        DialogoBackup(contexto().janela, contexto().ligacao()).EfectuaBackup();
+    } catch (const ErroBaseDados &erro) {
+        MsgBox(QStringLiteral("Não foi possível fazer a cópia de segurança:\r") + erro.mensagem(),
+               QMessageBox::Ok, Icone::Critico);
+    }
+}
+
+void Backups::CalculaDiasSemBackup()
+{
+    try {
+        Estado().DiasSemBackup = CopiaSeguranca(contexto().ligacao()).diasSemBackup();
+    } catch (const ErroBaseDados &) {
+        // Runs on every activation: a message here would reactivate the window and come back
+        // at once. Without a readable date there is simply nothing to remind of.
+        Estado().DiasSemBackup = 0;
+    }
+}
+
+void Backups::VerificaAvisoBackup()
+{
+    if (Estado().AvisoBackupMostrado || Estado().DiasSemBackup <= DiasAteAviso)
+        return;
+    Estado().AvisoBackupMostrado = true;
+    Frm_Backups aviso(contexto().ligacao, contexto().janela);
+    aviso.exec();
+    Estado().DiasSemBackup = 0;
+}
