@@ -2,6 +2,7 @@
 #include "data/BaseDados.h"
 #include "data/Comando.h"
 #include "data/Regional.h"
+#include "data/Relogio.h"
 
 #include <random>
 
@@ -54,7 +55,7 @@ void geraMovimentos(BaseDados &bd, int numBanco, int quantos, const QDate &inici
         "INSERT INTO TabBancosDetOutros (NumAutoDet, NumBanco, Categoria, Categoria1, "
         "Observacoes) VALUES (last_insert_rowid(), ?, ?, ?, ?)"));
 
-    const int dias = std::max<qint64>(1, inicio.daysTo(QDate::currentDate()) + 1);
+    const int dias = std::max<qint64>(1, inicio.daysTo(Relogio::hoje()) + 1);
     for (int i = 0; i < quantos; ++i) {
         const Modelo &m = modelos[entre(0, int(std::size(modelos)) - 1)];
         const qint64 centimos = qint64(entre(m.minimo, m.maximo)) * 100 + entre(0, 99);
@@ -99,7 +100,7 @@ void preenche(BaseDados &bd)
         {3, "Crédito Agrícola", "Caixa de Barcelos", "40 123 456 789",
          "0045 4010 40123456789 10", "Sra. Marta Fonseca", ""},
     };
-    const QDate inicio = QDate::currentDate().addYears(-2);
+    const QDate inicio = Relogio::hoje().addYears(-2);
     for (const auto &c : contas) {
         bd.executa(QStringLiteral("UPDATE TabBancos SET banco = ?, dependencia = ?, numconta = ?, "
                                   "nib = ?, gestor = ?, ObservDiversas = ?, Observmemo = ? "

@@ -14,6 +14,7 @@
 #include "platform/Imagens.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
+#include "data/Relogio.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -112,7 +113,7 @@ void Frm_Frame2::CriaControlos()
     DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
     DTPicker1->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
     DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDate(QDate::currentDate());
+    DTPicker1->setDate(Relogio::hoje());
     DTPicker1->setGeometry(rectTwips(120, 1200, 1335, Altura));
 
     titulo(0, "Nº de doc.", 1680, 1200, 1455);
@@ -276,7 +277,7 @@ void Frm_Frame2::Cmd_Validar_Click()
         VerificaCategoria();
     if (!Regional::interpretaData(TxtCampo[1]->text())) {
         MsgBox(QStringLiteral("Data Inválida..."));
-        TxtCampo[1]->setText(Regional::formataData(QDate::currentDate()));
+        TxtCampo[1]->setText(Regional::formataData(Relogio::hoje()));
         DTPicker1->setFocus();
         return;
     }

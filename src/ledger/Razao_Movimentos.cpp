@@ -15,6 +15,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
+#include "data/Relogio.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -73,7 +74,7 @@ void Razao::PreparaNovoMovimento()
     contexto().grelha->setEnabled(false);
     ::Frame2 &f = *contexto().frame2;
     f.setCampo(0, QString());
-    f.setCampo(1, Regional::formataData(QDate::currentDate()));
+    f.setCampo(1, Regional::formataData(Relogio::hoje()));
     for (int i : {2, 3, 4})
         f.setCampo(i, QString());
     for (QComboBox *c : {f.Cmb_Categoria, f.Cmb_Categoria1, f.Cmb_Situacao})

@@ -7,6 +7,7 @@
 #include "data/TabelaCategorias.h"
 #include "data/TabelaContas.h"
 #include "support/RegistoTestes.h"
+#include "data/Relogio.h"
 
 #include <QFile>
 #include <QProcess>
@@ -100,7 +101,7 @@ private slots:
                 {n});
             QVERIFY(r.inteiro(QStringLiteral("n")) >= 500);
             QVERIFY(r.inteiro(QStringLiteral("anulados")) > 0);
-            QCOMPARE(r.texto(QStringLiteral("ultima")), QDate::currentDate().toString(Qt::ISODate));
+            QCOMPARE(r.texto(QStringLiteral("ultima")), Relogio::hoje().toString(Qt::ISODate));
         }
         QCOMPARE(TabelaContas::le(*bd, 2)->password, QStringLiteral("segredo"));
         QVERIFY(bd->consulta(QStringLiteral("SELECT 1 FROM TabBancosDetOutros WHERE "

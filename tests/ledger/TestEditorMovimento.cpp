@@ -8,6 +8,7 @@
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
+#include "data/Relogio.h"
 
 #include <QDateEdit>
 #include <QPushButton>
@@ -363,7 +364,7 @@ private slots:
         Vigia<Frm_Categoria> novaCategoria(
             [&](Frm_Categoria *c) { propostos << c->Txt_Categoria->text(); });
         preencheQuadro(janela.get(), QStringLiteral("Crédito"),
-                       Regional::formataData(QDate::currentDate()));
+                       Regional::formataData(Relogio::hoje()));
         QStringList focos;
         QString observacoes;
         abreEditor(janela.get(), [&](Frm_Frame2 *d) {
@@ -391,7 +392,7 @@ private slots:
         QCOMPARE(f->Campo(3), QStringLiteral("9,99"));
         QCOMPARE(f->Campo(2), QStringLiteral("desc"));
         QCOMPARE(f->Campo(4), QStringLiteral("obs"));
-        QCOMPARE(f->Campo(1), Regional::formataData(QDate::currentDate()));
+        QCOMPARE(f->Campo(1), Regional::formataData(Relogio::hoje()));
     }
 
     void fecharSemBotoesContaComoCancelar()
@@ -484,7 +485,7 @@ private slots:
         QCOMPARE(foco, QStringLiteral("DTPicker1"));
         QCOMPARE(caixas.textos(), QStringList{QStringLiteral("Data Inválida...")});
         QCOMPARE(janela->Frame2->Txt_BotaoFrame2->text(), QStringLiteral("1"));
-        QCOMPARE(janela->Frame2->Campo(1), Regional::formataData(QDate::currentDate()));
+        QCOMPARE(janela->Frame2->Campo(1), Regional::formataData(Relogio::hoje()));
     }
 
     void erroDaBaseDadosAvisaESegue()

@@ -52,7 +52,7 @@ private slots:
         janela->Mnu_MovDebito->trigger();
         QVERIFY(visto.abriu);
         QCOMPARE(visto.tipo, QStringLiteral("Débito"));
-        QCOMPARE(visto.data, Regional::formataData(QDate::currentDate()));
+        QCOMPARE(visto.data, Regional::formataData(Relogio::hoje()));
         QCOMPARE(visto.descricao, QString());
         QCOMPARE(visto.botaoAoAbrir, QStringLiteral("2"));
         const qint64 debito = janela->Frame2->Txt_NumAuto->text().toLongLong();
@@ -315,7 +315,7 @@ private slots:
         QCOMPARE(visto.tipo, QStringLiteral("Crédito"));
         const qint64 n = janela->Frame2->Txt_NumAuto->text().toLongLong();
         QCOMPARE(movimento(pasta.bd(), n),
-                 Regional::paraIso(QDate::currentDate()) + QStringLiteral("||||0|5000|0|2|0"));
+                 Regional::paraIso(Relogio::hoje()) + QStringLiteral("||||0|5000|0|2|0"));
         QVERIFY(janela->MSHFlexGrid1->isVisible());
         QCOMPARE(janela->MSHFlexGrid1->Rows(), 2);
         QCOMPARE(janela->Txt_SaldoFinal->text(), QStringLiteral("50,00 €"));
