@@ -3,6 +3,7 @@
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
+#include "extras/Comunicacao.h"
 
 ContextoJanela Frm_bancos::Contexto()
 {
@@ -22,4 +23,5 @@ void Frm_bancos::RegistaSubsistemas()
 {
     // One line per subsystem, in hook order:
     //   ledger, administration, listings, backups, extras (tip of the day), import.
+    Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails, this));
 }
