@@ -41,3 +41,7 @@ convert -size 32x32 xc:none -fill '#8e5a2b' -draw 'rectangle 7,3 21,29' \
   -fill '#f1c40f' -draw 'circle 18,16 19,16' \
   -stroke '#2c3e50' -strokewidth 3 -draw 'line 22,16 30,16' -draw 'line 27,12 30,16' \
   -draw 'line 27,20 30,16' exit.gif
+
+# E-mail window: an envelope.
+convert -size 32x32 xc:none -fill '#f5f0e1' -stroke '#1f4e79' -strokewidth 2 \
+  -draw 'rectangle 3,8 28,25' -fill none -draw 'polyline 3,8 16,18 28,8' EMAIL.ico
