@@ -23,5 +23,6 @@ void Frm_bancos::RegistaSubsistemas()
 {
     // One line per subsystem, in hook order:
     //   ledger, administration, listings, backups, extras (tip of the day), import.
-    Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails, this));
+    Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails,
+                            this));
 }
