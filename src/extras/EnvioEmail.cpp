@@ -45,7 +45,8 @@ int observa(CURL *, curl_infotype tipo, char *dados, size_t tamanho, void *conte
     if (tipo != CURLINFO_HEADER_IN)
         return 0;
     const QString linha = QString::fromUtf8(dados, qsizetype(tamanho)).trimmed();
-    if (!linha.isEmpty() && (linha.front() == QLatin1Char('4') || linha.front() == QLatin1Char('5')))
+    if (!linha.isEmpty()
+        && (linha.front() == QLatin1Char('4') || linha.front() == QLatin1Char('5')))
         static_cast<Dialogo *>(contexto)->ultimaRecusa = linha;
     return 0;
 }
@@ -137,7 +138,8 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, destinatarios.get());
 
     Pega<curl_slist> cabecalhos;
-    acrescenta(cabecalhos, "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1());
+    acrescenta(cabecalhos,
+               "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1());
     acrescenta(cabecalhos, "To: <" + para + ">");
     acrescenta(cabecalhos, "From: <" + de + ">");
     acrescenta(cabecalhos, cabecalhoAssunto(mensagem.assunto));
@@ -147,7 +149,8 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
 
     Pega<curl_mime> mime(curl_mime_init(c));
     QString texto = mensagem.texto;
-    texto.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    texto.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QByteArray corpo = texto.replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8();
     curl_mimepart *parte = curl_mime_addpart(mime.get());
     curl_mime_data(parte, corpo.constData(), size_t(corpo.size()));
@@ -205,8 +208,8 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
         break;
     default:
         if (!dialogo.ultimaRecusa.isEmpty())
-            r.erro = falha(QStringLiteral("o servidor de email %1 recusou a mensagem.").arg(servidor)
-                           + razao);
+            r.erro = falha(
+                QStringLiteral("o servidor de email %1 recusou a mensagem.").arg(servidor) + razao);
         else
             r.erro = falha(QStringLiteral("erro na comunicação com o servidor de email %1.\r\r%2")
                                .arg(servidor, tecnico));

@@ -89,7 +89,8 @@ Frm_Email::Frm_Email(QWidget *dono) : QDialog(dono)
 
     Label2 = etiquetaClicavel(QStringLiteral("Enviar Email / sugestão"), "Label2", this);
     Label2->setGeometry(rectTwips(120, 5460, 2700, 480));
-    Label4 = etiquetaClicavel(QStringLiteral("Quero ser avisado das novas versões"), "Label4", this);
+    Label4 =
+        etiquetaClicavel(QStringLiteral("Quero ser avisado das novas versões"), "Label4", this);
     Label4->setGeometry(rectTwips(2880, 5460, 3300, 480));
     Label3 = etiquetaClicavel(QStringLiteral("Sair"), "Label3", this);
     Label3->setGeometry(rectTwips(6300, 5460, 1320, 480));

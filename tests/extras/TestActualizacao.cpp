@@ -52,13 +52,14 @@ private slots:
     {
         QTest::addColumn<QString>("pasta");
         QTest::addColumn<QString>("texto");
-        const QString soPorOmissao =
-            QStringLiteral("\r\r\r") + Janela + QStringLiteral("\r\r") + Nota + QStringLiteral("\r");
+        const QString soPorOmissao = QStringLiteral("\r\r\r") + Janela + QStringLiteral("\r\r")
+                                     + Nota + QStringLiteral("\r");
         QTest::newRow("pasta por omissão") << "C:\\Quorvel" << soPorOmissao;
         QTest::newRow("pasta por omissão em minúsculas") << "c:\\quorvel" << soPorOmissao;
         QTest::newRow("outra pasta")
             << "D:\\Contas"
-            << QStringLiteral("\r\r\rNÃO SE ESQUEÇA DE FAZER O UNZIP PARA:       D:\\CONTAS\r\r\r\r")
+            << QStringLiteral(
+                   "\r\r\rNÃO SE ESQUEÇA DE FAZER O UNZIP PARA:       D:\\CONTAS\r\r\r\r")
                    + Janela
                    + QStringLiteral("\r\rPor defeito a instalação irá para a pasta C:\\QUORVEL\r\r"
                                     "ANTES DE FAZER O UNZIP SUBSTITUA O C:\\QUORVEL por "
@@ -66,7 +67,8 @@ private slots:
                    + Nota + QStringLiteral("\r");
         QTest::newRow("pasta com acentos")
             << "/opt/Gestão"
-            << QStringLiteral("\r\r\rNÃO SE ESQUEÇA DE FAZER O UNZIP PARA:       /OPT/GESTÃO\r\r\r\r")
+            << QStringLiteral(
+                   "\r\r\rNÃO SE ESQUEÇA DE FAZER O UNZIP PARA:       /OPT/GESTÃO\r\r\r\r")
                    + Janela
                    + QStringLiteral("\r\rPor defeito a instalação irá para a pasta C:\\QUORVEL\r\r"
                                     "ANTES DE FAZER O UNZIP SUBSTITUA O C:\\QUORVEL por "

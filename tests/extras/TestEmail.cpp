@@ -36,7 +36,8 @@ QString md5(const QString &caminho)
 {
     QFile f(caminho);
     f.open(QIODevice::ReadOnly);
-    return QString::fromLatin1(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5).toHex());
+    return QString::fromLatin1(
+        QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5).toHex());
 }
 
 void usaServidor(const QString &url)
@@ -227,7 +228,9 @@ private slots:
                            "recusou a mensagem.",
                            "Resposta do servidor: 550 5.1.1 Caixa de correio inexistente"};
         QTest::newRow("servidor que não responde")
-            << "mudo" << QStringList{"O email não foi enviado: o servidor de email", "não respondeu em 2 segundos."};
+            << "mudo"
+            << QStringList{"O email não foi enviado: o servidor de email",
+                           "não respondeu em 2 segundos."};
         QTest::newRow("servidor desligado")
             << "desligado"
             << QStringList{"O email não foi enviado: não foi possível ligar ao servidor de email"};

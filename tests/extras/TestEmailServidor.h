@@ -133,7 +133,10 @@ public:
     }
 
 private:
-    QString pastaMensagens() const { return QDir(m_dir.path()).filePath(QStringLiteral("recebidas")); }
+    QString pastaMensagens() const
+    {
+        return QDir(m_dir.path()).filePath(QStringLiteral("recebidas"));
+    }
     QTemporaryDir m_dir;
     int m_porta;
     QProcess m_processo;
