@@ -13,7 +13,9 @@
 #include <QThread>
 
 #include <arpa/inet.h>
+#include <csignal>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -99,6 +101,8 @@ public:
             ambiente.insert(QStringLiteral("QUORVEL_TESTE_RECUSA"), recusa);
         m_processo.setProcessEnvironment(ambiente);
         m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The server goes with the test even when the test dies half-way.
+        m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_processo.start(QStringLiteral("/usr/bin/python3"),
                          {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"),
                           QStringLiteral("-l"), QStringLiteral("127.0.0.1:%1").arg(m_porta),
