@@ -38,7 +38,7 @@ Frm_Email::Frm_Email(QWidget *dono) : QDialog(dono)
     setObjectName(QStringLiteral("Frm_Email"));
     setWindowTitle(QStringLiteral("Envio de Email"));
     setModal(true);
-    setFixedSize(twips(7800), twips(6600));
+    setFixedSize(twips(7800), twips(6180));
 
     Label1 = new QLabel(QStringLiteral("Envio de Email"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
