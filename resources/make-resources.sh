@@ -59,3 +59,6 @@ convert -size 660x400 gradient:'#fdf6e3'-'#e3ecf4' \
   -fill '#aab7c4' -draw 'circle 450,344 450,358' -draw 'circle 520,344 520,358' \
   -draw 'circle 612,344 612,358' \
   -quality 85 fundoveiculos.jpg
+# E-mail window: an envelope.
+convert -size 32x32 xc:none -fill '#f5f0e1' -stroke '#1f4e79' -strokewidth 2 \
+  -draw 'rectangle 3,8 28,25' -fill none -draw 'polyline 3,8 16,18 28,8' EMAIL.ico

@@ -35,6 +35,7 @@ VistaAdministracao vistaAdministracao(const Frm_bancos &j)
 }
 
 } // namespace
+#include "extras/Comunicacao.h"
 
 ContextoJanela Frm_bancos::Contexto()
 {
@@ -59,5 +60,7 @@ void Frm_bancos::RegistaSubsistemas()
     m_administracao =
         Regista(new Administracao(Contexto(), vistaAdministracao(*this), *m_razao, this));
     Regista(new Backups(Contexto(), Mnu_Backups, this));
+    Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails,
+                            this));
     Regista(new SubsistemaImportacao(Contexto(), this));
 }
