@@ -41,3 +41,17 @@ convert -size 32x32 xc:none -fill '#8e5a2b' -draw 'rectangle 7,3 21,29' \
   -fill '#f1c40f' -draw 'circle 18,16 19,16' \
   -stroke '#2c3e50' -strokewidth 3 -draw 'line 22,16 30,16' -draw 'line 27,12 30,16' \
   -draw 'line 27,20 30,16' exit.gif
+
+# Bank pictures of the start window: each bank's name on a plain tile of our own (not the
+# banks' logos), 96x32.
+logo() { # file background text-colour text
+  convert -size 96x32 xc:"$2" -fill '#ffffff55' -draw 'rectangle 0,26 95,27' \
+    -font "$font" -pointsize 13 -fill "$3" -gravity center -annotate +0-1 "$4" "$1"
+}
+logo LogoBpi.gif '#e8701a' white 'BPI'
+logo LogoSantander.gif '#d7261e' white 'Santander'
+logo LogoMillenium.gif '#c3005f' white 'Millennium'
+logo LogoMontepio.gif '#1c4e8e' white 'Montepio'
+logo LogoTotta.gif '#9e1b1b' white 'Totta'
+logo LogoBbva.gif '#0b3b8c' white 'BBVA'
+logo LogoBes.gif '#2f7d32' white 'BES'

@@ -3,6 +3,7 @@
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
+#include "extras/Apresentacao.h"
 
 ContextoJanela Frm_bancos::Contexto()
 {
@@ -22,4 +23,6 @@ void Frm_bancos::RegistaSubsistemas()
 {
     // One line per subsystem, in hook order:
     //   ledger, administration, listings, backups, extras (tip of the day), import.
+    Regista(new Apresentacao(Contexto(), {Mnu_FAQ, Mnu_UltimasAltercoes, Mnu_Manual,
+                                          Mnu_DicasEntrada, Label3, GifView, Image1}, this));
 }
