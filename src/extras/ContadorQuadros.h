@@ -7,20 +7,22 @@
 #include <QtGlobal>
 #include <optional>
 
-class ContadorQuadros {
+class ContadorQuadros
+{
 public:
-  // The frame (GifSrc element) to show on this tick, or nothing.
-  std::optional<int> tique(int GifFrameCount) {
-    if (m_contador < INT16_MAX) // a 16-bit counter that never wraps round
-      ++m_contador;
-    if (m_contador == GifFrameCount)
-      m_contador = 1;
-    if (m_contador == 12)
-      return std::nullopt;
-    return m_contador;
-  }
-  qint16 contador() const { return m_contador; }
+    // The frame (GifSrc element) to show on this tick, or nothing.
+    std::optional<int> tique(int GifFrameCount)
+    {
+        if (m_contador < INT16_MAX) // a 16-bit counter that never wraps round
+            ++m_contador;
+        if (m_contador == GifFrameCount)
+            m_contador = 1;
+        if (m_contador == 12)
+            return std::nullopt;
+        return m_contador;
+    }
+    qint16 contador() const { return m_contador; }
 
 private:
-  qint16 m_contador = 0;
+    qint16 m_contador = 0;
 };

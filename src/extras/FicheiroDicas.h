@@ -17,7 +17,6 @@ std::optional<QStringList> le(const QString &caminho);
 
 QString descodifica(const QByteArray &bytes); // UTF-8 (a leading BOM dropped),
                                               // else Windows-1252
-QStringList
-linhas(const QString &texto); // CR LF, CR or LF; a final line end adds no line
+QStringList linhas(const QString &texto);     // CR LF, CR or LF; a final line end adds no line
 
 } // namespace FicheiroDicas

@@ -14,45 +14,46 @@ class QLabel;
 class QToolBar;
 class QWebEngineView;
 
-class frmBrowser : public QMainWindow {
-  Q_OBJECT
+class frmBrowser : public QMainWindow
+{
+    Q_OBJECT
 public:
-  // ligacao: the one connection (TabSites). The request variables (PaginaFAQ,
-  // PaginaNovidades, EnderecoBanco of Estado()) are read by Form_Load.
-  frmBrowser(QWidget *principal, std::function<BaseDados &()> ligacao);
-  ~frmBrowser() override;
+    // ligacao: the one connection (TabSites). The request variables (PaginaFAQ,
+    // PaginaNovidades, EnderecoBanco of Estado()) are read by Form_Load.
+    frmBrowser(QWidget *principal, std::function<BaseDados &()> ligacao);
+    ~frmBrowser() override;
 
-  void Form_Load();
-  void tbToolBar_ButtonClick(const QString &Key);
-  void Combo1_Click();
-  void timTimer_Timer();
-  void EnchimentoSites(); // fills Combo1 from TabSites
+    void Form_Load();
+    void tbToolBar_ButtonClick(const QString &Key);
+    void Combo1_Click();
+    void timTimer_Timer();
+    void EnchimentoSites(); // fills Combo1 from TabSites
 
-  QString StartingAddress;
-  QString Endereco; // the last site chosen from the list
+    QString StartingAddress;
+    QString Endereco; // the last site chosen from the list
 
-  QToolBar *tbToolBar = nullptr;
-  QWidget *picAddress = nullptr;
-  QComboBox *cboAddress = nullptr;
-  QLabel *lblAddress = nullptr;
-  QWebEngineView *brwWebBrowser = nullptr;
-  QComboBox *Combo1 = nullptr;
-  QTimer timTimer;
+    QToolBar *tbToolBar = nullptr;
+    QWidget *picAddress = nullptr;
+    QComboBox *cboAddress = nullptr;
+    QLabel *lblAddress = nullptr;
+    QWebEngineView *brwWebBrowser = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QTimer timTimer;
 
-  bool Busy() const { return m_ocupado; }
-  QString LocationName() const;
+    bool Busy() const { return m_ocupado; }
+    QString LocationName() const;
 
-  // Chromium refuses to run as root inside its sandbox: as root the sandbox is
-  // switched off (QTWEBENGINE_CHROMIUM_FLAGS gains --no-sandbox) before the
-  // engine starts.
-  static void PreparaMotor();
+    // Chromium refuses to run as root inside its sandbox: as root the sandbox is
+    // switched off (QTWEBENGINE_CHROMIUM_FLAGS gains --no-sandbox) before the
+    // engine starts.
+    static void PreparaMotor();
 
 protected:
-  void resizeEvent(QResizeEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
-  void Navega(const QString &endereco);
-  void Dispoe();
-  std::function<BaseDados &()> m_ligacao;
-  bool m_ocupado = false;
+    void Navega(const QString &endereco);
+    void Dispoe();
+    std::function<BaseDados &()> m_ligacao;
+    bool m_ocupado = false;
 };

@@ -10,34 +10,35 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class frmTip : public QDialog {
-  Q_OBJECT
+class frmTip : public QDialog
+{
+    Q_OBJECT
 public:
-  // Mnu_DicasEntrada: the main window's menu item that follows the box.
-  frmTip(QWidget *principal, QAction *Mnu_DicasEntrada);
+    // Mnu_DicasEntrada: the main window's menu item that follows the box.
+    frmTip(QWidget *principal, QAction *Mnu_DicasEntrada);
 
-  // Shows the window modally. False when it declined to open (tips switched
-  // off).
-  static bool Mostra(QWidget *principal, QAction *Mnu_DicasEntrada);
+    // Shows the window modally. False when it declined to open (tips switched
+    // off).
+    static bool Mostra(QWidget *principal, QAction *Mnu_DicasEntrada);
 
-  // The loading: false (and nothing to show) when tips are switched off.
-  bool Form_Load();
-  bool LoadTips(const QString &sFile);
-  void ShowRandomTip();
-  void DisplayCurrentTip();
+    // The loading: false (and nothing to show) when tips are switched off.
+    bool Form_Load();
+    bool LoadTips(const QString &sFile);
+    void ShowRandomTip();
+    void DisplayCurrentTip();
 
-  QStringList TipList;
-  int TipIndex = 0; // 1-based
+    QStringList TipList;
+    int TipIndex = 0; // 1-based
 
-  QLabel *Label1 = nullptr;
-  QLabel *lblTipText = nullptr;
-  QLabel *Picture1 = nullptr;
-  QPushButton *cmdNextTip = nullptr;
-  QPushButton *cmdOK = nullptr;
-  QCheckBox *chkLoadTipsAtStartup = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *lblTipText = nullptr;
+    QLabel *Picture1 = nullptr;
+    QPushButton *cmdNextTip = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QCheckBox *chkLoadTipsAtStartup = nullptr;
 
 private:
-  void chkLoadTipsAtStartup_Click();
-  QWidget *m_principal;
-  QAction *m_menu;
+    void chkLoadTipsAtStartup_Click();
+    QWidget *m_principal;
+    QAction *m_menu;
 };
