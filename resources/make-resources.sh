@@ -62,3 +62,16 @@ convert -size 660x400 gradient:'#fdf6e3'-'#e3ecf4' \
 # E-mail window: an envelope.
 convert -size 32x32 xc:none -fill '#f5f0e1' -stroke '#1f4e79' -strokewidth 2 \
   -draw 'rectangle 3,8 28,25' -fill none -draw 'polyline 3,8 16,18 28,8' EMAIL.ico
+# Bank pictures of the start window: each bank's name on a plain tile of our own (not the
+# banks' logos), 96x32.
+logo() { # file background text-colour text
+  convert -size 96x32 xc:"$2" -fill '#ffffff55' -draw 'rectangle 0,26 95,27' \
+    -font "$font" -pointsize 13 -fill "$3" -gravity center -annotate +0-1 "$4" "$1"
+}
+logo LogoBpi.gif '#e8701a' white 'BPI'
+logo LogoSantander.gif '#d7261e' white 'Santander'
+logo LogoMillenium.gif '#c3005f' white 'Millennium'
+logo LogoMontepio.gif '#1c4e8e' white 'Montepio'
+logo LogoTotta.gif '#9e1b1b' white 'Totta'
+logo LogoBbva.gif '#0b3b8c' white 'BBVA'
+logo LogoBes.gif '#2f7d32' white 'BES'

@@ -15,7 +15,9 @@ struct EstadoPrograma {
     int DiasSemBackup = 0;
     bool AvisoBackupMostrado = false;
 
-    QString PaginaFAQ, PaginaNovidades, EnderecoBanco;
+    // What the browser window shows when it opens: a help page, or a bank's site (wins).
+    bool PaginaFAQ = false, PaginaNovidades = false;
+    QString EnderecoBanco;
 };
 
 EstadoPrograma &Estado();

@@ -5,8 +5,12 @@
 #include "app/ModuloArranque.h"
 #include "backup/Backups.h"
 #include "data/BaseDados.h"
+#include "extras/Apresentacao.h"
+#include "extras/Comunicacao.h"
 #include "import/SubsistemaImportacao.h"
 #include "ledger/Razao.h"
+#include "platform/EtiquetaClicavel.h"
+#include "reports/Listagens.h"
 
 namespace {
 
@@ -35,7 +39,6 @@ VistaAdministracao vistaAdministracao(const Frm_bancos &j)
 }
 
 } // namespace
-#include "extras/Comunicacao.h"
 
 ContextoJanela Frm_bancos::Contexto()
 {
@@ -49,6 +52,8 @@ ContextoJanela Frm_bancos::Contexto()
     c.gravaTodasLinhas = [this] { m_razao->GravaTodasLinhas(); };
     c.terminaPrograma = [this] { close(); }; // the ledger's end-of-run hook writes and remembers
     c.estadoInicial = [this] { EstadoInicial(); };
+    c.verificaContaSeleccionada = [this] { return m_administracao->VerificaContaSeleccionada(); };
+    c.nomeDoBanco = [this] { return Lbl_NomeDoBanco->text(); };
     return c;
 }
 
@@ -59,8 +64,11 @@ void Frm_bancos::RegistaSubsistemas()
     m_razao = Regista(new Razao(Contexto(), vistaRazao(*this), this));
     m_administracao =
         Regista(new Administracao(Contexto(), vistaAdministracao(*this), *m_razao, this));
+    Regista(new Listagens(Contexto(), Mnu_Listagem1, Mnu_Listagem2, Mnu_Listagem3, this));
     Regista(new Backups(Contexto(), Mnu_Backups, this));
     Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails,
                             this));
+    Regista(new Apresentacao(Contexto(), {Mnu_FAQ, Mnu_UltimasAltercoes, Mnu_Manual,
+                                          Mnu_DicasEntrada, Label3, GifView, Image1}, this));
     Regista(new SubsistemaImportacao(Contexto(), this));
 }

@@ -1,0 +1,59 @@
+#pragma once
+// The program's small browser: the local help pages and the banks' sites, with
+// the user's own list of sites from TabSites. No address bar the user can type
+// into. The web engine is built when the window first opens, never at program
+// start.
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+
+class BaseDados;
+class QAction;
+class QComboBox;
+class QLabel;
+class QToolBar;
+class QWebEngineView;
+
+class frmBrowser : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // ligacao: the one connection (TabSites). The request variables (PaginaFAQ,
+    // PaginaNovidades, EnderecoBanco of Estado()) are read by Form_Load.
+    frmBrowser(QWidget *principal, std::function<BaseDados &()> ligacao);
+    ~frmBrowser() override;
+
+    void Form_Load();
+    void tbToolBar_ButtonClick(const QString &Key);
+    void Combo1_Click();
+    void timTimer_Timer();
+    void EnchimentoSites(); // fills Combo1 from TabSites
+
+    QString StartingAddress;
+    QString Endereco; // the last site chosen from the list
+
+    QToolBar *tbToolBar = nullptr;
+    QWidget *picAddress = nullptr;
+    QComboBox *cboAddress = nullptr;
+    QLabel *lblAddress = nullptr;
+    QWebEngineView *brwWebBrowser = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QTimer timTimer;
+
+    bool Busy() const { return m_ocupado; }
+    QString LocationName() const;
+
+    // Chromium refuses to run as root inside its sandbox: as root the sandbox is
+    // switched off (QTWEBENGINE_CHROMIUM_FLAGS gains --no-sandbox) before the
+    // engine starts.
+    static void PreparaMotor();
+
+protected:
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    void Navega(const QString &endereco);
+    void Dispoe();
+    std::function<BaseDados &()> m_ligacao;
+    bool m_ocupado = false;
+};
