@@ -3,6 +3,8 @@
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
+#include "platform/EtiquetaClicavel.h"
+#include "reports/Listagens.h"
 
 ContextoJanela Frm_bancos::Contexto()
 {
@@ -15,6 +17,8 @@ ContextoJanela Frm_bancos::Contexto()
     c.ligacao = []() -> BaseDados & { return Ligacao(); };
     c.gravaTodasLinhas = [this] { GravaTodasLinhas(); };
     c.terminaPrograma = [this] { close(); };
+    c.verificaContaSeleccionada = [this] { return VerificaContaSeleccionada(); };
+    c.nomeDoBanco = [this] { return Lbl_NomeDoBanco->text(); };
     return c;
 }
 
@@ -22,4 +26,5 @@ void Frm_bancos::RegistaSubsistemas()
 {
     // One line per subsystem, in hook order:
     //   ledger, administration, listings, backups, extras (tip of the day), import.
+    Regista(new Listagens(Contexto(), Mnu_Listagem1, Mnu_Listagem2, Mnu_Listagem3, this));
 }

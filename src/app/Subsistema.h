@@ -27,6 +27,10 @@ struct ContextoJanela {
     std::function<void()> gravaTodasLinhas;
     // Ends the run as closing the window does: changed rows written, the account remembered.
     std::function<void()> terminaPrograma;
+    // VerificaContaSeleccionada: false, with the window's warning, when no account is open.
+    std::function<bool()> verificaContaSeleccionada;
+    // The caption of Lbl_NomeDoBanco, the open account's name as the window shows it.
+    std::function<QString()> nomeDoBanco;
 
     int numBancoActual() const; // numBanco read as a number; 0 when it is not one
 };
