@@ -74,14 +74,18 @@ int Listagem::desenha(QPagedPaintDevice &dispositivo) const
     const Escala e{double(dpi) / 25.4};
     const QRectF area(QPointF(0, 0), dispositivo.pageLayout().paintRectPixels(dpi).size());
 
-    QFont corpo(modelo.familia);
-    corpo.setPointSizeF(modelo.letraCorpo);
-    QFont cabecalho(modelo.familia);
-    cabecalho.setPointSizeF(modelo.letraCabecalho);
-    cabecalho.setBold(true);
-    QFont titulo(modelo.familia);
-    titulo.setPointSizeF(modelo.letraTitulo);
-    titulo.setBold(true);
+    // No shaping: no ligatures ("fi" stays two letters when the PDF is read back or searched),
+    // and the many short cells lay out faster.
+    auto letra = [&](double pontos, bool negrito) {
+        QFont f(modelo.familia);
+        f.setPointSizeF(pontos);
+        f.setBold(negrito);
+        f.setStyleStrategy(QFont::PreferNoShaping);
+        return f;
+    };
+    const QFont corpo = letra(modelo.letraCorpo, false);
+    const QFont cabecalho = letra(modelo.letraCabecalho, true);
+    const QFont titulo = letra(modelo.letraTitulo, true);
     const QFontMetricsF mCorpo(corpo, &dispositivo), mCab(cabecalho, &dispositivo),
         mTitulo(titulo, &dispositivo);
     const double linha = mCorpo.height() * 1.25;
@@ -170,14 +174,15 @@ int Listagem::desenha(QPagedPaintDevice &dispositivo) const
                 bool rotulo = false;
                 for (size_t c = 0; c < colunas.size(); ++c) {
                     const ColunaModelo &col = modelo.colunas[c];
-                    if (col.total)
-                        texto(colunas[c].translated(0, y), col.alinhamento,
-                              Dinheiro::deCentimos(total(col.campo)).formata(), mCab);
-                    else if (!rotulo && c + 1 < colunas.size() && modelo.colunas[c + 1].total) {
-                        texto(colunas[c].translated(0, y), Qt::AlignRight, modelo.rotuloTotais,
-                              mCab);
+                    if (!col.total)
+                        continue;
+                    if (!rotulo) { // the label takes the room left of the first total
+                        texto(QRectF(0, y, colunas[c].left(), linha), Qt::AlignRight,
+                              modelo.rotuloTotais, mCab);
                         rotulo = true;
                     }
+                    texto(colunas[c].translated(0, y), col.alinhamento,
+                          Dinheiro::deCentimos(total(col.campo)).formata(), mCab);
                 }
                 y += linha;
             }
