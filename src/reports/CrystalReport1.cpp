@@ -88,7 +88,8 @@ Listagem CrystalReport1::prepara()
         try {
             bd = BaseDados::abre(ficheiro, chave.toUtf8());
         } catch (const ErroBaseDados &e) {
-            throw ErroRelatorio(QStringLiteral("O ficheiro de dados \"%1\" não pode ser aberto:\r%2")
+            throw ErroRelatorio(
+                QStringLiteral("O ficheiro de dados \"%1\" não pode ser aberto:\r%2")
                                     .arg(ficheiro, e.mensagem()));
         }
         seleccionaEm(*bd);
@@ -119,7 +120,8 @@ bool CrystalReport1::setAction(int accao)
             const QString caminho = QDir(pasta).filePath(
                 QFileInfo(ReportFileName).completeBaseName() + QStringLiteral(".pdf"));
             if (!QDir().mkpath(pasta) || !escrevePdf(*listagem, caminho)) {
-                falha(QStringLiteral("Não foi possível escrever a listagem em \"%1\".").arg(caminho));
+                falha(QStringLiteral("Não foi possível escrever a listagem em \"%1\".")
+                          .arg(caminho));
                 return false;
             }
             m_ultimoPdf = caminho;

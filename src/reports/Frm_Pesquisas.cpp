@@ -158,7 +158,8 @@ bool Frm_Pesquisas::eventFilter(QObject *alvo, QEvent *e)
 {
     if (e->type() != QEvent::KeyPress)
         return false;
-    const bool categoria = alvo == Cmb_CategoriaConsulta || alvo == Cmb_CategoriaConsulta->lineEdit();
+    const bool categoria =
+        alvo == Cmb_CategoriaConsulta || alvo == Cmb_CategoriaConsulta->lineEdit();
     if (categoria)
         Estado().BloqueiaAutoCategoria = false;
     const int tecla = static_cast<QKeyEvent *>(e)->key();

@@ -243,7 +243,8 @@ void Listagens::ImprimeExtracto(const QString &titulo, const QString &modelo)
 
         PreparaMotor(titulo, modelo);
         CrystalReport1.Formulas[1] =
-            TextosListagem::formulaTexto(QStringLiteral("TipoConsulta"), TextosListagem::textoSeleccao(c));
+            TextosListagem::formulaTexto(QStringLiteral("TipoConsulta"),
+                                         TextosListagem::textoSeleccao(c));
         CrystalReport1.Formulas[2] = TextosListagem::formulaTexto(
             QStringLiteral("Titulo"), QStringLiteral("Extracto da conta: ") + nome);
         CrystalReport1.Formulas[3] =

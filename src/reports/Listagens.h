@@ -13,7 +13,12 @@ class QAction;
 class ErroBaseDados;
 
 // Which listing "Consultar" prints.
-enum class TipoDeListagem { Nenhuma = 0, ResumoContas = 1, ExtractoSimples = 2, ExtractoDetalhado = 3 };
+enum class TipoDeListagem {
+    Nenhuma = 0,
+    ResumoContas = 1,
+    ExtractoSimples = 2,
+    ExtractoDetalhado = 3,
+};
 
 class Listagens : public Subsistema
 {

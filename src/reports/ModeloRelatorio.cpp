@@ -61,7 +61,9 @@ ModeloRelatorio ModeloRelatorio::le(const QString &caminho)
     const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &erro);
     if (doc.isNull() || !doc.isObject())
         falha(caminho, erro.error != QJsonParseError::NoError
-                           ? QStringLiteral("%1 (posição %2).").arg(erro.errorString()).arg(erro.offset)
+                           ? QStringLiteral("%1 (posição %2).")
+                                 .arg(erro.errorString())
+                                 .arg(erro.offset)
                            : QStringLiteral("não é um modelo de listagem."));
     const QJsonObject o = doc.object();
 
@@ -75,7 +77,8 @@ ModeloRelatorio ModeloRelatorio::le(const QString &caminho)
         falha(caminho, QStringLiteral("a fonte de dados deve ser \"contas\" ou \"movimentos\"."));
 
     const QJsonObject pagina = o.value(QLatin1String("pagina")).toObject();
-    if (pagina.value(QLatin1String("tamanho")).toString(QStringLiteral("A4")) != QLatin1String("A4"))
+    const QString tamanho = pagina.value(QLatin1String("tamanho")).toString(QStringLiteral("A4"));
+    if (tamanho != QLatin1String("A4"))
         falha(caminho, QStringLiteral("só o papel A4 é suportado."));
     m.orientacao = pagina.value(QLatin1String("orientacao")).toString() == QLatin1String("paisagem")
                        ? QPageLayout::Landscape

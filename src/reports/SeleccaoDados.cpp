@@ -90,7 +90,8 @@ QVariant valorPara(const Campo &c, const CondicaoSeleccao &cond)
         }
         break;
     }
-    throw ErroFormula(QStringLiteral("O valor comparado com %1 não é do tipo do campo.").arg(campo));
+    throw ErroFormula(
+        QStringLiteral("O valor comparado com %1 não é do tipo do campo.").arg(campo));
 }
 
 } // namespace
@@ -114,7 +115,8 @@ DadosRelatorio selecciona(BaseDados &bd, FonteDados fonte,
     for (const QString &p : pedidos) {
         const Campo *c = procura(fonte, QString(), p);
         if (!c)
-            throw ErroFormula(QStringLiteral("O modelo pede o campo \"%1\", que não existe.").arg(p));
+            throw ErroFormula(
+                QStringLiteral("O modelo pede o campo \"%1\", que não existe.").arg(p));
         dados.campos << p.toLower();
         colunas << QString::fromLatin1(c->sql);
         tipos.push_back(c->tipo);
@@ -141,7 +143,8 @@ DadosRelatorio selecciona(BaseDados &bd, FonteDados fonte,
             parametros << FormulaSeleccao::padraoGlob(valor.toString());
             continue;
         case Operador::Igual:
-            onde << (texto ? QStringLiteral("DOBRA(%1) = DOBRA(?)") : QStringLiteral("%1 = ?")).arg(sql);
+            onde << (texto ? QStringLiteral("DOBRA(%1) = DOBRA(?)") : QStringLiteral("%1 = ?"))
+                        .arg(sql);
             break;
         case Operador::MaiorOuIgual:
             onde << QStringLiteral("%1 >= ?").arg(sql);

@@ -40,5 +40,5 @@ void MostraVisorListagem(std::shared_ptr<const Listagem> l, QWidget *pai)
                        QMessageBox::Ok, Icone::Exclamacao);
         });
     }
-    visor.open();
+    visor.show();
 }

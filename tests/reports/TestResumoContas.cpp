@@ -10,7 +10,9 @@
 #include "support/RegistoTestes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 using namespace ApoioListagens;
@@ -110,6 +112,26 @@ private slots:
         QVERIFY(pdf.contains(QStringLiteral("Caixa D'Ouro")));
         QVERIFY(!pdf.contains(QStringLiteral("Selecção")));
         QVERIFY(!pdf.contains(QStringLiteral("Extracto da conta")));
+    }
+
+    void semPastaDeListagensMostraOVisor()
+    {
+        m_pdfs.reset(); // QUORVEL_LISTAGENS unset: the preview window instead of a file
+        auto janela = m_pasta->iniciaPrograma();
+        janela->Mnu_Listagem1->trigger();
+        QPrintPreviewDialog *visor = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *v = qobject_cast<QPrintPreviewDialog *>(w); v && v->isVisible())
+                visor = v;
+        QVERIFY(visor);
+        QCOMPARE(visor->windowTitle(), QStringLiteral(" (01) Resumo das contas existentes "));
+        QVERIFY(!visor->isModal()); // the main window stays usable
+        auto *guardar = visor->findChild<QAction *>(QStringLiteral("GuardaPdf"));
+        QVERIFY(guardar);
+        QCOMPARE(guardar->text(), QStringLiteral("Guardar como PDF"));
+        visor->close();
+        QTest::qWait(0);
+        QCOMPARE(m_caixas->textos(), QStringList());
     }
 
     void ficheiroDeDadosNoutraPastaComPassword()
