@@ -134,6 +134,40 @@ private slots:
         QCOMPARE(m_caixas->textos(), QStringList());
     }
 
+    void formulaQueOMotorNaoLe_data()
+    {
+        QTest::addColumn<QString>("seleccao");
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("aspa por dobrar") << "{TabBancos1Det.numero} like 'O'Neil*'" << ""
+                                         << "A fórmula de selecção não pode ser lida";
+        QTest::newRow("campo de outra tabela") << "{TabBancos.password} = 'x'" << ""
+                                               << "O campo {TabBancos.password} não existe";
+        QTest::newRow("data impossível") << "{TabBancos1Det.data}>= #-01/02/2006-# " << ""
+                                         << "#-01/02/2006-# não é uma data válida";
+        QTest::newRow("texto comparado com número") << "{TabBancos1Det.numbanco} = '1'" << ""
+                                                    << "não é do tipo do campo";
+        QTest::newRow("fórmula nomeada sem aspas") << "" << "Titulo = Extracto"
+                                                   << "A fórmula 1 não pode ser lida";
+    }
+    void formulaQueOMotorNaoLe()
+    {
+        QFETCH(QString, seleccao);
+        QFETCH(QString, formula);
+        QFETCH(QString, mensagem);
+        CrystalReport1 motor;
+        QString aviso;
+        motor.avisa = [&](const QString &m) { aviso = m; };
+        motor.Password = QStringLiteral("\nrk58");
+        motor.ReportFileName = m_pasta->caminho(QStringLiteral("02_Detalhes.rpt"));
+        motor.DataFiles[0] = m_pasta->caminhoBase();
+        motor.SelectionFormula = seleccao;
+        motor.Formulas[1] = formula;
+        QVERIFY(!motor.setAction(1));
+        QVERIFY2(aviso.contains(mensagem), qPrintable(aviso));
+        QVERIFY(!m_pdfs->existe(QStringLiteral("02_Detalhes")));
+    }
+
     void ficheiroDeDadosNoutraPastaComPassword()
     {
         // The engine opens a data file that is not the program's own with its password.
