@@ -110,6 +110,7 @@ void Listagens::AbreExtracto(TipoDeListagem tipo)
     if (contexto().verificaContaSeleccionada && !contexto().verificaContaSeleccionada())
         return;
     TipoListagem = tipo;
+    m_tipoPesquisa = tipo;
     Frm_Pesquisas->Txt_PesquisaNumero->setText(QString());
     Frm_Pesquisas->Txt_PesquisaDescricao->setText(QString());
     Frm_Pesquisas->Cmb_CategoriaConsulta->setEditText(QString());
@@ -153,6 +154,8 @@ void Listagens::PreencheCategoriasConsulta()
 
 void Listagens::Cmd_Consultar_Click()
 {
+    if (TipoListagem == TipoDeListagem::ResumoContas)
+        TipoListagem = m_tipoPesquisa;
     if (TipoListagem != TipoDeListagem::ExtractoSimples
         && TipoListagem != TipoDeListagem::ExtractoDetalhado)
         return;

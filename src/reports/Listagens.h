@@ -54,4 +54,7 @@ private:
     void PreparaMotor(const QString &titulo, const QString &modelo);
     void MostraErro(const ErroBaseDados &erro) const;
     bool m_datasIniciadas = false;
+    // The extract the open frame was opened for: printing the summary in between (which sets
+    // TipoListagem to 1) must not leave "Consultar" doing nothing.
+    TipoDeListagem m_tipoPesquisa = TipoDeListagem::Nenhuma;
 };

@@ -101,6 +101,7 @@ private slots:
         QTest::mouseClick(f->Cmd_Consultar, Qt::LeftButton);
         QVERIFY(m_pdfs->existe(QStringLiteral("02_Detalhes")));
 
+        m_pdfs->limpa(QStringLiteral("02_Detalhes"));
         janela->Mnu_Listagem1->trigger();
         QCOMPARE(m_caixas->textos(), QStringList());
         Listagens *l = listagens(janela.get());
@@ -112,6 +113,11 @@ private slots:
         QVERIFY(pdf.contains(QStringLiteral("Caixa D'Ouro")));
         QVERIFY(!pdf.contains(QStringLiteral("Selecção")));
         QVERIFY(!pdf.contains(QStringLiteral("Extracto da conta")));
+
+        // The frame is still open on the simple extract: "Consultar" prints it again.
+        QVERIFY(f->isVisible());
+        QTest::mouseClick(f->Cmd_Consultar, Qt::LeftButton);
+        QVERIFY(m_pdfs->texto(QStringLiteral("02_Detalhes")).contains(QStringLiteral("Alfa")));
     }
 
     void semPastaDeListagensMostraOVisor()
