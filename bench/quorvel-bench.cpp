@@ -1,7 +1,9 @@
 // quorvel-bench: timings of the ledger on generated accounts of 1,000, 10,000 and 100,000
-// movements, as medians of 5 runs in one process, with the process's peak memory.
+// movements, as medians of 5 runs in one process, with the process's peak memory; the printed
+// listings on the 10,000-movement account.
 #include "BenchBackup.h"
 #include "BenchImportacao.h"
+#include "BenchListagens.h"
 #include "BenchMovimentos.h"
 #include "Medicao.h"
 #include "PastaBench.h"
@@ -55,6 +57,8 @@ int main(int argc, char *argv[])
         std::printf("%-38s %12d %12.1f %14.1f\n", "abrir conta (AbreConta a grelha pintada)", n,
                     ms, picoMemoriaMB());
         std::fflush(stdout);
+        if (n == 10000)
+            medeListagens(*janela, n);
         if (n == 100000) {
             medeEscritaMovimentos(*janela, n);
             medeBackup(n);

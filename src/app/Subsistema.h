@@ -29,6 +29,10 @@ struct ContextoJanela {
     std::function<void()> terminaPrograma;
     // Puts the window back in its start state: every subsystem's EstadoInicial, in order.
     std::function<void()> estadoInicial;
+    // VerificaContaSeleccionada: false, with the window's warning, when no account is open.
+    std::function<bool()> verificaContaSeleccionada;
+    // The caption of Lbl_NomeDoBanco, the open account's name as the window shows it.
+    std::function<QString()> nomeDoBanco;
 
     int numBancoActual() const; // numBanco read as a number; 0 when it is not one
 };

@@ -17,16 +17,3 @@ target_sources(quorvel_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/frmBrowser.cpp ${CMAKE_CURRENT_LIST_DIR}/frmBrowser.h
     ${CMAKE_CURRENT_LIST_DIR}/frmTip.cpp ${CMAKE_CURRENT_LIST_DIR}/frmTip.h)
 target_link_libraries(quorvel_core PUBLIC Qt6::WebEngineWidgets)
-
-# libFuzzer target for the GIF splitter (needs clang: configure a separate build directory
-# with -DCMAKE_CXX_COMPILER=clang++ -DQUORVEL_FUZZ=ON).
-option(QUORVEL_FUZZ "Build the libFuzzer target of the GIF splitter (clang only)" OFF)
-if(QUORVEL_FUZZ)
-    add_executable(fuzz_divisor_gif
-        ${CMAKE_CURRENT_LIST_DIR}/fuzz/FuzzDivisorGif.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/DivisorGif.cpp)
-    target_include_directories(fuzz_divisor_gif PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/..)
-    target_compile_options(fuzz_divisor_gif PRIVATE -fsanitize=fuzzer,address -g -O1)
-    target_link_options(fuzz_divisor_gif PRIVATE -fsanitize=fuzzer,address)
-    target_link_libraries(fuzz_divisor_gif PRIVATE Qt6::Core Qt6::Gui)
-endif()

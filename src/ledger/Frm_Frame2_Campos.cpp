@@ -5,6 +5,7 @@
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaCategorias.h"
+#include "ledger/CompletaCategoria.h"
 #include "ledger/Frm_Ajuda.h"
 #include "ledger/Frm_Frame2.h"
 #include "platform/CaixaValor.h"
@@ -78,34 +79,8 @@ void Frm_Frame2::Cmb_Categoria_Change()
 {
     if (m_aMudarTexto || Estado().BloqueiaAutoCategoria)
         return;
-    QLineEdit *edicao = Cmb_Categoria->lineEdit();
     m_aMudarTexto = true;
-    int c = edicao->cursorPosition();
-    if (PosicaoAutoCompletar != 0) {
-        edicao->setCursorPosition(PosicaoAutoCompletar);
-        c = PosicaoAutoCompletar;
-    }
-    const QString prefixo = edicao->text().left(c);
-    // The first entry in list order whose start matches, with case folded across Unicode. An
-    // empty prefix matches nothing: emptying the box must leave it empty, not fill it with
-    // the first category.
-    int achada = -1;
-    if (!prefixo.isEmpty())
-        for (int i = 0; i < Cmb_Categoria->count(); ++i)
-            if (Cmb_Categoria->itemText(i).startsWith(prefixo, Qt::CaseInsensitive)) {
-                achada = i;
-                break;
-            }
-    if (achada >= 0) {
-        Cmb_Categoria->setCurrentIndex(achada);
-        Cmb_Categoria->setEditText(Cmb_Categoria->itemText(achada));
-    } else {
-        Cmb_Categoria->setCurrentIndex(-1);
-        PosicaoAutoCompletar = int(prefixo.size());
-        Cmb_Categoria->setEditText(prefixo);
-    }
-    edicao->setCursorPosition(c);
-    PosicaoAutoCompletar = 0;
+    CompletaCategoria(Cmb_Categoria, PosicaoAutoCompletar);
     m_aMudarTexto = false;
 }
 

@@ -1,0 +1,60 @@
+#pragma once
+// The searches and printed listings of the main window: the search frame and its buttons, the
+// summary of all accounts (guarded by the supervisor password), the simple and detailed
+// extracts of the open account, and the report engine that prints them. The menu entries
+// "Bancos / saldos", "Extracto simples" and "Extracto detalhado" are wired here.
+#include <QString>
+
+#include "app/Subsistema.h"
+#include "reports/CrystalReport1.h"
+
+class Frm_Pesquisas;
+class QAction;
+class ErroBaseDados;
+
+// Which listing "Consultar" prints.
+enum class TipoDeListagem {
+    Nenhuma = 0,
+    ResumoContas = 1,
+    ExtractoSimples = 2,
+    ExtractoDetalhado = 3,
+};
+
+class Listagens : public Subsistema
+{
+    Q_OBJECT
+public:
+    Listagens(const ContextoJanela &contexto, QAction *mnuListagem1, QAction *mnuListagem2,
+              QAction *mnuListagem3, QObject *pai = nullptr);
+
+    void EstadoInicial() override;
+    void CarregaIcones(const QString &pasta) override;
+
+    void Mnu_Listagem1_Click();
+    void Mnu_Listagem2_Click();
+    void Mnu_Listagem3_Click();
+    void AbrePesquisa();
+    void PreencheCategoriasConsulta();
+    void Cmd_Consultar_Click();
+    void Cmd_CancelaConsulta_Click();
+    void ImprimeResumoContas();
+    void ImprimeExtractoSimples();
+    void ImprimeExtractoDetalhado();
+    void MontaCabecalhoConta();
+
+    TipoDeListagem TipoListagem = TipoDeListagem::Nenhuma;
+    QString CabecalhoConta; // the open account's bank data in one line, for the footer
+    ::Frm_Pesquisas *Frm_Pesquisas = nullptr;
+    ::CrystalReport1 CrystalReport1;
+
+private:
+    void AbreExtracto(TipoDeListagem tipo);
+    void ImprimeExtracto(const QString &titulo, const QString &modelo);
+    bool GravaGrelha(); // the write-back before a listing; false (told) on a database error
+    void PreparaMotor(const QString &titulo, const QString &modelo);
+    void MostraErro(const ErroBaseDados &erro) const;
+    bool m_datasIniciadas = false;
+    // The extract the open frame was opened for: printing the summary in between (which sets
+    // TipoListagem to 1) must not leave "Consultar" doing nothing.
+    TipoDeListagem m_tipoPesquisa = TipoDeListagem::Nenhuma;
+};
