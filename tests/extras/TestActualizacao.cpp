@@ -5,6 +5,7 @@
 #include "data/BaseDados.h"
 #include "data/TabelaContas.h"
 #include "extras/TextoActualizacao.h"
+#include "platform/FlexGrid.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -115,7 +116,7 @@ private slots:
         caixas.respostas.push_back(QMessageBox::Ok);
         auto janela = p.iniciaPrograma();
         janela->Mnu_Banco[2]->trigger();
-        QVERIFY(janela->Controlo(QStringLiteral("MSHFlexGrid1"))->isVisible());
+        QVERIFY(janela->MSHFlexGrid1->isVisible());
         janela->Mnu_Actualizacao->trigger();
         QCOMPARE(desktop.abertos, QList<QUrl>{QUrl(TextoActualizacao::EnderecoDownload)});
         QVERIFY(!janela->isVisible());
