@@ -3,5 +3,6 @@
 // reload, running balance) and writing every row back with its balance.
 class Frm_bancos;
 
-// Prints one line per timing; `movimentos` is the size of the open account, for the table.
-void medeEscritaMovimentos(Frm_bancos &janela, int movimentos);
+// Prints one line per timing; `movimentos` is the size of the open account, for the table, and
+// `chaoMs` the floor the ratios are taken to.
+void medeEscritaMovimentos(Frm_bancos &janela, int movimentos, double chaoMs);
