@@ -43,10 +43,10 @@ void preparaEdicao(Frm_bancos &janela, int vez)
 
 } // namespace
 
-void medeEscritaMovimentos(Frm_bancos &janela, int movimentos, double chaoMs)
+void medeEscritaMovimentos(Frm_bancos &janela, int movimentos, Tempo chao)
 {
     int vez = 0;
-    const double validar = medianaMs(
+    const Tempo validar = medianas(
         Vezes,
         [&] {
             janela.TrataBotaoFrame2();
@@ -54,16 +54,16 @@ void medeEscritaMovimentos(Frm_bancos &janela, int movimentos, double chaoMs)
             QApplication::processEvents();
         },
         [&] { preparaEdicao(janela, ++vez); });
-    imprimeLinha("validar movimento alterado", movimentos, validar, chaoMs);
+    imprimeLinha("validar movimento alterado", movimentos, validar, chao);
 
     // Stored balances cleared before each run, so every run writes all of them.
-    const double todas = medianaMs(Vezes, [&] { janela.GravaTodasLinhas(); }, [] {
+    const Tempo todas = medianas(Vezes, [&] { janela.GravaTodasLinhas(); }, [] {
         Ligacao().executa(QStringLiteral("UPDATE TabBancos1Det SET Saldo = 0"));
     });
-    imprimeLinha("GravaTodasLinhas, todos os saldos mudados", movimentos, todas, chaoMs);
+    imprimeLinha("GravaTodasLinhas, todos os saldos mudados", movimentos, todas, chao);
 
     // The database already holds what the grid shows: nothing to write.
     janela.GravaTodasLinhas();
-    const double nenhuma = medianaMs(Vezes, [&] { janela.GravaTodasLinhas(); });
-    imprimeLinha("GravaTodasLinhas, nada mudado", movimentos, nenhuma, chaoMs);
+    const Tempo nenhuma = medianas(Vezes, [&] { janela.GravaTodasLinhas(); });
+    imprimeLinha("GravaTodasLinhas, nada mudado", movimentos, nenhuma, chao);
 }

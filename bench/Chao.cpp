@@ -11,10 +11,10 @@ volatile qint64 g_sumidouro = 0;
 
 } // namespace
 
-double medeChao(BaseDados &bd, int numBanco, int vezes, int *linhas)
+Tempo medeChao(BaseDados &bd, int numBanco, int vezes, int *linhas)
 {
     int contadas = 0;
-    const double ms = medianaMs(vezes, [&] {
+    const Tempo ms = medianas(vezes, [&] {
         Comando c = TabelaMovimentos::consultaConta(bd, numBanco);
         qint64 soma = 0;
         contadas = 0;

@@ -20,9 +20,9 @@ namespace {
 constexpr int Vezes = 5;
 
 // Opening account 1, from the menu choice to a formatted grid painted on screen.
-double abreConta(Frm_bancos &janela)
+Tempo abreConta(Frm_bancos &janela)
 {
-    return medianaMs(Vezes, [&] {
+    return medianas(Vezes, [&] {
         janela.Mnu_Banco_Click(1);
         janela.MSHFlexGrid1->viewport()->repaint();
         QApplication::processEvents();
@@ -58,10 +58,10 @@ int main(int argc, char *argv[])
         janela->show();
         QApplication::processEvents();
 
-        const double ms = abreConta(*janela);
+        const Tempo ms = abreConta(*janela);
         // The floor on the same warm connection, right after the account was read through.
         int linhas = 0;
-        const double chao = medeChao(Ligacao(), 1, Vezes, &linhas);
+        const Tempo chao = medeChao(Ligacao(), 1, Vezes, &linhas);
         if (linhas != n)
             return 2;
         imprimeLinha("chão (a consulta lida, nada mais)", n, chao, chao);

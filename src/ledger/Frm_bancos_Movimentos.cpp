@@ -15,6 +15,7 @@
 #include "ledger/Frame2.h"
 #include "ledger/Frm_Frame2.h"
 #include "ledger/GravacaoGrelha.h"
+#include "ledger/LinhasMovimentos.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
@@ -193,14 +194,9 @@ void Frm_bancos::RepoeVista(int topo, qint64 chave, int linha)
     FlexGrid &g = *MSHFlexGrid1;
     if (!g.isVisibleTo(this) || g.Rows() <= 1)
         return;
-    if (chave != 0) {
-        const QString texto = QString::number(chave);
-        for (int r = 1; r < g.Rows(); ++r)
-            if (g.TextMatrix(r, NumAutomatico) == texto) {
-                linha = r;
-                break;
-            }
-    }
+    if (chave != 0)
+        if (const int r = LinhasMovimentos::linhaDaChave(g, chave))
+            linha = r;
     g.setTopRow(std::clamp(topo, 1, g.Rows() - 1));
     g.setRow(std::clamp(linha, 1, g.Rows() - 1));
 }

@@ -6,6 +6,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace ColunasGrelha;
@@ -110,6 +111,25 @@ void LinhasMovimentos::mostra(FlexGrid &g, std::shared_ptr<LinhasMovimentos> lin
 LinhasMovimentos *LinhasMovimentos::daGrelha(const FlexGrid &g)
 {
     return dynamic_cast<LinhasMovimentos *>(g.modelo()->fonte());
+}
+
+int LinhasMovimentos::linhaDaChave(const FlexGrid &g, qint64 chave)
+{
+    const LinhasMovimentos *l = daGrelha(g);
+    const FlexGridModelo &m = *g.modelo();
+    const int comoCarregadas = l && m.colunasDaFonte() > NumAutomatico
+                                   ? std::min(l->total(), m.linhasDaFonte() - 1)
+                                   : 0;
+    const QString texto = QString::number(chave);
+    for (int r = 1; r < g.Rows(); ++r) {
+        if (r <= comoCarregadas && !m.escritas().temTexto(r)) {
+            if (l->m_chaves[size_t(r - 1)] == chave)
+                return r;
+        } else if (g.TextMatrix(r, NumAutomatico) == texto) {
+            return r;
+        }
+    }
+    return 0;
 }
 
 Dinheiro LinhasMovimentos::calculaSaldos(const QDate &hoje)

@@ -31,6 +31,10 @@ public:
     // The rows the grid shows, or nullptr when it was filled some other way.
     static LinhasMovimentos *daGrelha(const FlexGrid &g);
 
+    // The first grid row whose key cell reads `chave`, or 0; rows as loaded are looked up by
+    // their raw key, without making its text.
+    static int linhaDaChave(const FlexGrid &g, qint64 chave);
+
     int total() const { return int(m_chaves.size()); }
     int numBanco() const { return m_numBanco; }
 

@@ -6,6 +6,7 @@
 #include "data/BaseDados.h"
 #include "data/DadosDemonstracao.h"
 #include "ledger/ColunasGrelha.h"
+#include "ledger/LinhasMovimentos.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -202,6 +203,27 @@ private slots:
         // Reloading the account brings the stored values back.
         janela->Mnu_Banco_Click(1);
         QCOMPARE(g.TextMatrix(4, coluna), vizinha);
+        QCOMPARE(caixas.caixas.size(), 0);
+    }
+
+    void linhaDaChaveLeTextosEscritos()
+    {
+        MensagensGuionadas caixas;
+        PastaTeste pasta;
+        pasta.nomeiaConta(1, QStringLiteral("Conta"));
+        std::vector<qint64> k;
+        for (int i = 0; i < 5; ++i)
+            k.push_back(pasta.insereMovimento(1, QStringLiteral("2024-02-0%1").arg(5 - i), 0, 100));
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_Banco_Click(1);
+        FlexGrid &g = *janela->MSHFlexGrid1;
+        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[0]), 5); // by date, not by creation
+        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[3]), 2);
+        QCOMPARE(LinhasMovimentos::linhaDaChave(g, 999999), 0);
+        g.setTextMatrix(4, NumAutomatico, QString::number(k[3]));
+        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[3]), 2); // the first row that reads it
+        g.setTextMatrix(2, NumAutomatico, QStringLiteral("x"));
+        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[3]), 4);
         QCOMPARE(caixas.caixas.size(), 0);
     }
 
