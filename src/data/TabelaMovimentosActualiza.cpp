@@ -82,7 +82,10 @@ bool mesmoTexto(const Comando &c, int coluna, const QString &t)
         if (i == b.size())
             return true;
     }
-    return t == QString::fromUtf8(b.data(), qsizetype(b.size()));
+    // Compared as the bytes the statement would bind, so that even stored bytes that are not
+    // valid UTF-8 are told apart.
+    const QByteArray utf8 = t.toUtf8();
+    return size_t(utf8.size()) == b.size() && std::equal(b.begin(), b.end(), utf8.constData());
 }
 
 bool mesmoInteiro(const Comando &c, int coluna, qint64 v)
