@@ -13,11 +13,14 @@
 #include <QFile>
 #include <QLocale>
 #include <cstdio>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
-constexpr int Vezes = 5;
+// Runs per median; QUORVEL_BENCH_VEZES asks for more (for profiling).
+const int Vezes = std::max(5, qEnvironmentVariableIntValue("QUORVEL_BENCH_VEZES"));
 
 // Opening account 1, from the menu choice to a formatted grid painted on screen.
 Tempo abreConta(Frm_bancos &janela)
@@ -49,7 +52,15 @@ int main(int argc, char *argv[])
 
     imprimeCarga("no início");
     imprimeCabecalho();
-    for (const int n : {1000, 10000, 100000}) {
+    // QUORVEL_BENCH_TAMANHOS="1000,10000" runs only those sizes (for profiling one of them).
+    std::vector<int> tamanhos{1000, 10000, 100000};
+    if (const QString pedidos = qEnvironmentVariable("QUORVEL_BENCH_TAMANHOS"); !pedidos.isEmpty()) {
+        tamanhos.clear();
+        for (const QString &t : pedidos.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            if (const int n = t.trimmed().toInt(); n > 0)
+                tamanhos.push_back(n);
+    }
+    for (const int n : tamanhos) {
         PastaBench pasta(n);
         definePastaAplicacao(pasta.caminho());
         auto janela = std::make_unique<Frm_bancos>();
