@@ -54,7 +54,8 @@ int main(int argc, char *argv[])
     imprimeCabecalho();
     // QUORVEL_BENCH_TAMANHOS="1000,10000" runs only those sizes (for profiling one of them).
     std::vector<int> tamanhos{1000, 10000, 100000};
-    if (const QString pedidos = qEnvironmentVariable("QUORVEL_BENCH_TAMANHOS"); !pedidos.isEmpty()) {
+    const QString pedidos = qEnvironmentVariable("QUORVEL_BENCH_TAMANHOS");
+    if (!pedidos.isEmpty()) {
         tamanhos.clear();
         for (const QString &t : pedidos.split(QLatin1Char(','), Qt::SkipEmptyParts))
             if (const int n = t.trimmed().toInt(); n > 0)

@@ -35,7 +35,8 @@ struct Instrucoes {
               "OR Credito IS NOT ?5 OR Saldo IS NOT COALESCE(?6, Saldo) OR Alterou IS NOT 0)"))),
           chaves(bd.prepara(QStringLiteral(
               "UPDATE TabBancos1Det SET Data = COALESCE(?1, Data), NumBanco = ?2 "
-              "WHERE NumAutomatico = ?3 AND (Data IS NOT COALESCE(?1, Data) OR NumBanco IS NOT ?2)")))
+              "WHERE NumAutomatico = ?3 "
+              "AND (Data IS NOT COALESCE(?1, Data) OR NumBanco IS NOT ?2)")))
     {
     }
     void escreveValores(const AlteracaoMovimento &l)

@@ -59,7 +59,10 @@ private:
     void alterada(int r, int c);
     static QRgb codifica(const QColor &cor) { return cor.isValid() ? (cor.rgb() | 0xFF000000u) : 0; }
     bool dentro(int r, int c) const { return r >= 0 && c >= 0 && r < m_linhas && c < m_colunas; }
-    bool daFonte(int r, int c) const { return dentro(r, c) && r < m_linhasFonte && c < m_colunasFonte; }
+    bool daFonte(int r, int c) const
+    {
+        return dentro(r, c) && r < m_linhasFonte && c < m_colunasFonte;
+    }
     QRgb fundoVirtual(int r, int c) const;
     QRgb frenteVirtual(int r, int c) const;
 

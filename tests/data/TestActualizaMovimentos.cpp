@@ -91,14 +91,17 @@ private slots:
                 QStringLiteral("INSERT INTO TabBancos1Det (Data, Numero, Descricao, S, Debito, "
                                "Credito, Saldo, NumBanco, Alterou) VALUES (?, ?, ?, ?, ?, ?, ?, "
                                "1, ?)"),
-                {i % 17 == 0 ? QVariant() : QVariant(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate)),
+                {i % 17 == 0 ? QVariant()
+                             : QVariant(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate)),
                  i % 3 == 0 ? QStringLiteral("CH%1").arg(i) : QString(),
                  i % 2 ? QStringLiteral("Água nº %1").arg(i) : QStringLiteral("Renda %1").arg(i),
                  i % 5 == 0 ? QStringLiteral("A") : QStringLiteral("V"), i % 4 ? 0 : 1000 + i,
                  i % 4 ? 2000 + i : 0, 100 * i, i == 40 ? 1 : 0});
         // Stored oddities a pass must still treat as its statements would.
-        m_bd->executa(QStringLiteral("UPDATE TabBancos1Det SET Numero = NULL WHERE NumAutomatico = 10"));
-        m_bd->executa(QStringLiteral("UPDATE TabBancos1Det SET Debito = 7.5 WHERE NumAutomatico = 12"));
+        m_bd->executa(
+            QStringLiteral("UPDATE TabBancos1Det SET Numero = NULL WHERE NumAutomatico = 10"));
+        m_bd->executa(
+            QStringLiteral("UPDATE TabBancos1Det SET Debito = 7.5 WHERE NumAutomatico = 12"));
         m_bd->executaScript(QStringLiteral(
             "CREATE TABLE Escritas (NumAutomatico INTEGER);"
             "CREATE TRIGGER RegistaEscrita AFTER UPDATE ON TabBancos1Det BEGIN "
@@ -134,7 +137,9 @@ private slots:
         case Nenhuma: break;
         case SoSaldo: l.saldo = Dinheiro::deCentimos(1); break;
         case Numero: l.numero = QStringLiteral("X1"); break;
-        case DescricaoAcentuada: l.descricao.replace(QStringLiteral("Á"), QStringLiteral("A")); break;
+        case DescricaoAcentuada:
+            l.descricao.replace(QStringLiteral("Á"), QStringLiteral("A"));
+            break;
         case Situacao: l.situacao = QStringLiteral("A"); break;
         case Debito: l.debito = Dinheiro::deCentimos(5); break;
         case Credito: l.credito = Dinheiro::deCentimos(0); break;

@@ -146,7 +146,8 @@ private slots:
             QCOMPARE(guardado.inteiro(QStringLiteral("Debito")), valor(Debito));
             QCOMPARE(guardado.inteiro(QStringLiteral("Credito")), valor(Credito));
             QCOMPARE(guardado.inteiro(QStringLiteral("Saldo")), valor(Saldo));
-            QCOMPARE(guardado.inteiro(QStringLiteral("NumBanco")), g.TextMatrix(r, NumBanco).toLongLong());
+            QCOMPARE(guardado.inteiro(QStringLiteral("NumBanco")),
+                     g.TextMatrix(r, NumBanco).toLongLong());
             QCOMPARE(guardado.inteiro(QStringLiteral("Alterou")), 0);
         }
         QCOMPARE(ApoioLedger::movimento(pasta.bd(), g.TextMatrix(7, NumAutomatico).toLongLong())
