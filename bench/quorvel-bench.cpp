@@ -1,10 +1,11 @@
 // quorvel-bench: timings of the ledger on generated accounts of 1,000, 10,000 and 100,000
-// movements, as medians of 5 runs in one process, with the process's peak memory; the printed
-// listings on the 10,000-movement account.
+// movements, as medians of 5 runs in one process, with the process's peak memory and each
+// timing's ratio to the floor (the account's query read through, nothing else).
 #include "BenchBackup.h"
 #include "BenchImportacao.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
+#include "Chao.h"
 #include "Medicao.h"
 #include "PastaBench.h"
 #include "app/Frm_bancos.h"
@@ -12,22 +13,34 @@
 #include "platform/FlexGrid.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <cstdio>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
-constexpr int Vezes = 5;
+// Runs per median; QUORVEL_BENCH_VEZES asks for more (for profiling).
+const int Vezes = std::max(5, qEnvironmentVariableIntValue("QUORVEL_BENCH_VEZES"));
 
 // Opening account 1, from the menu choice to a formatted grid painted on screen.
-double abreConta(Frm_bancos &janela)
+Tempo abreConta(Frm_bancos &janela)
 {
-    return medianaMs(Vezes, [&] {
+    return medianas(Vezes, [&] {
         janela.Mnu_Banco_Click(1);
         janela.MSHFlexGrid1->viewport()->repaint();
         QApplication::processEvents();
     });
+}
+
+// The machine's load average, printed with the table: timings taken under load say so.
+void imprimeCarga(const char *quando)
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (f.open(QIODevice::ReadOnly))
+        std::printf("carga da máquina %s: %s", quando, f.readLine().constData());
 }
 
 } // namespace
@@ -40,9 +53,18 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
     AplicaAspecto();
 
-    std::printf("%-38s %12s %12s %14s\n", "cenário (mediana de 5)", "movimentos", "ms",
-                "pico mem. MB");
-    for (const int n : {1000, 10000, 100000}) {
+    imprimeCarga("no início");
+    imprimeCabecalho();
+    // QUORVEL_BENCH_TAMANHOS="1000,10000" runs only those sizes (for profiling one of them).
+    std::vector<int> tamanhos{1000, 10000, 100000};
+    const QString pedidos = qEnvironmentVariable("QUORVEL_BENCH_TAMANHOS");
+    if (!pedidos.isEmpty()) {
+        tamanhos.clear();
+        for (const QString &t : pedidos.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            if (const int n = t.trimmed().toInt(); n > 0)
+                tamanhos.push_back(n);
+    }
+    for (const int n : tamanhos) {
         PastaBench pasta(n);
         definePastaAplicacao(pasta.caminho());
         auto janela = std::make_unique<Frm_bancos>();
@@ -51,16 +73,18 @@ int main(int argc, char *argv[])
         janela->show();
         QApplication::processEvents();
 
-        // Timed first, then the peak read: both in one printf would leave their order to
-        // the compiler.
-        const double ms = abreConta(*janela);
-        std::printf("%-38s %12d %12.1f %14.1f\n", "abrir conta (AbreConta a grelha pintada)", n,
-                    ms, picoMemoriaMB());
-        std::fflush(stdout);
+        const Tempo ms = abreConta(*janela);
+        // The floor on the same warm connection, right after the account was read through.
+        int linhas = 0;
+        const Tempo chao = medeChao(Ligacao(), 1, Vezes, &linhas);
+        if (linhas != n)
+            return 2;
+        imprimeLinha("chão (a consulta lida, nada mais)", n, chao, chao);
+        imprimeLinha("abrir conta (menu a grelha pintada)", n, ms, chao);
         if (n == 10000)
             medeListagens(*janela, n);
         if (n == 100000) {
-            medeEscritaMovimentos(*janela, n);
+            medeEscritaMovimentos(*janela, n, chao);
             medeBackup(n);
         }
 
@@ -68,5 +92,6 @@ int main(int argc, char *argv[])
         FechaLigacao();
     }
     medeImportacao();
+    imprimeCarga("no fim");
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "platform/Imagens.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
+#include "data/Texto.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -274,7 +275,7 @@ void Frm_Tabelas::Cmd_Sair_Click()
         const qint64 chave = g.TextMatrix(r, ColNumAutomatico).toLongLong(&ok);
         if (!ok)
             continue;
-        linhas.push_back({chave, g.TextMatrix(r, ColDescricao).left(MaxNome),
+        linhas.push_back({chave, Texto::corta(g.TextMatrix(r, ColDescricao), MaxNome),
                           valorDe(g.TextMatrix(r, ColValor))});
     }
     try {

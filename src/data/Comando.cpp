@@ -82,6 +82,8 @@ QString Comando::nomeColuna(int i) const
 
 bool Comando::nulo(int i) const { return sqlite3_column_type(m_stmt, i) == SQLITE_NULL; }
 
+int Comando::tipo(int i) const { return sqlite3_column_type(m_stmt, i); }
+
 qint64 Comando::inteiro(int i) const { return sqlite3_column_int64(m_stmt, i); }
 
 QString Comando::texto(int i) const
@@ -89,6 +91,13 @@ QString Comando::texto(int i) const
     const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
     const int bytes = sqlite3_column_bytes(m_stmt, i);
     return p && bytes > 0 ? QString::fromUtf8(p, bytes) : QString(); // "" costs no allocation
+}
+
+std::string_view Comando::utf8(int i) const
+{
+    const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
+    const int bytes = sqlite3_column_bytes(m_stmt, i);
+    return p && bytes > 0 ? std::string_view(p, size_t(bytes)) : std::string_view();
 }
 
 QVariant Comando::valor(int i) const

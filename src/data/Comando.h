@@ -2,6 +2,7 @@
 // A prepared statement with bound parameters. Values go in as QVariant; user text never
 // becomes SQL text.
 #include <QVariant>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -26,8 +27,12 @@ public:
     int colunas() const;
     QString nomeColuna(int i) const;
     bool nulo(int i) const;
+    int tipo(int i) const; // the engine's storage class of column i (SQLITE_INTEGER, ...)
     qint64 inteiro(int i) const;
     QString texto(int i) const; // NULL reads as ""
+    // Column i as the engine holds it (UTF-8, NULL as empty), valid until the next step: no
+    // copy and no conversion, for readers that keep the bytes or look at them only.
+    std::string_view utf8(int i) const;
     QVariant valor(int i) const;
 
 private:

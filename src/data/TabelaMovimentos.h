@@ -11,6 +11,7 @@
 #include "data/Dinheiro.h"
 
 class BaseDados;
+class Comando;
 
 struct Movimento {
     qint64 numAutomatico = 0;
@@ -32,6 +33,10 @@ inline const QStringList Colunas = {
 
 // How many movements the account has.
 int conta(BaseDados &bd, int numBanco);
+
+// The account's movements in the grid's order: by date (undated first), then by creation. The
+// columns are those of `Colunas`, in that order (0 NumAutomatico ... 9 Alterou).
+Comando consultaConta(BaseDados &bd, int numBanco);
 
 // Hands the account's movements, by date (undated first) then by creation, one at a time to
 // `recebe`: a large account is never held twice in memory while the grid fills.

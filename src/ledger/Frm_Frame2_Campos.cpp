@@ -10,6 +10,7 @@
 #include "ledger/Frm_Frame2.h"
 #include "platform/CaixaValor.h"
 #include "platform/EtiquetaClicavel.h"
+#include "data/Texto.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -140,7 +141,7 @@ void Frm_Frame2::LimitaObservacoes()
     if (texto.size() <= MaximoObservacoes)
         return;
     const QSignalBlocker bloqueio(TxtCampo4);
-    TxtCampo4->setPlainText(texto.left(MaximoObservacoes));
+    TxtCampo4->setPlainText(Texto::corta(texto, MaximoObservacoes));
     TxtCampo4->moveCursor(QTextCursor::End);
 }
 

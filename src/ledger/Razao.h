@@ -113,12 +113,5 @@ private:
     int m_linhaEditada = 0;     // the grid row open in the editor for a change
     QColor m_corLinhaEditada;   // its background before the highlight (invalid = default)
 
-    // What the grid's rows were loaded from, so balances are summed in cents, not re-read
-    // from formatted text.
-    struct ValoresLinha {
-        QDate data;
-        Dinheiro debito, credito;
-    };
-    std::vector<ValoresLinha> m_valoresLinhas;
     Dinheiro m_saldoFinal;
 };

@@ -122,7 +122,6 @@ void Razao::Mnu_Banco_Click(int n)
 void Razao::EsqueceConta()
 {
     contexto().grelha->setRows(FlexGrid::FixedRows);
-    m_valoresLinhas.clear();
     m_saldoFinal = Dinheiro();
 }
 

@@ -1,11 +1,13 @@
 // The movement grid: an account's movements in date order, their running balance and colours.
-// Texts go into the grid already formatted; balances are summed in exact cents.
+// The grid keeps each movement's raw values (LinhasMovimentos) and makes the texts and colours
+// of the rows it shows on demand; balances are summed in exact cents.
 #include "ledger/Razao.h"
 #include "data/BaseDados.h"
 #include "data/Regional.h"
 #include "data/Relogio.h"
 #include "data/TabelaMovimentos.h"
 #include "ledger/ColunasGrelha.h"
+#include "ledger/LinhasMovimentos.h"
 #include "platform/CursorEspera.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/EtiquetaInformacao.h"
@@ -22,11 +24,7 @@ namespace {
 
 using namespace ColunasGrelha;
 
-const QColor CinzentoHoje = corBgr(0xE0E0E0);
-const QColor VermelhoAnulado = corBgr(0x8080FF);
 const QColor Vermelho = corBgr(0x0000FF);
-
-QString montante(Dinheiro d) { return d.zero() ? QString() : d.formata(); }
 
 } // namespace
 
@@ -41,9 +39,12 @@ void Razao::CarregaMovimentos()
     m_vista.Lbl_NomeDoBanco->show();
     m_vista.Mnu_GestBanco->setVisible(true);
 
-    const int numBanco = contexto().numBancoActual();
-    const int total = TabelaMovimentos::conta(contexto().ligacao(), numBanco);
-    if (total == 0) {
+    std::shared_ptr<LinhasMovimentos> linhas;
+    {
+        const CursorEspera ampulheta;
+        linhas = LinhasMovimentos::le(contexto().ligacao(), contexto().numBancoActual());
+    }
+    if (linhas->total() == 0) {
         for (QWidget *w : std::initializer_list<QWidget *>{
                  contexto().grelha, m_vista.Label2, m_vista.Label1_10, m_vista.Txt_SaldoFinal,
                  m_vista.Cmd_CriaNovaEntrada, m_vista.Cmd_CriaNovaEntradaDebito, m_vista.Label25_0})
@@ -67,37 +68,12 @@ void Razao::CarregaMovimentos()
     m_vista.Cmd_CriaNovaEntrada->move(twips(4560), twips(7080));
     m_vista.Cmd_CriaNovaEntradaDebito->move(twips(5400), twips(7080));
 
-    // Fill the grid with the final texts, as a bound grid would after formatting.
     const CursorEspera ampulheta;
     FlexGrid &g = *contexto().grelha;
     g.setRedraw(false);
-    g.setTamanho(1, NumColunas); // drops the previous account's cells and colours at once
-    g.setTamanho(total + 1, NumColunas);
-    for (int c = NumAutomatico; c < NumColunas; ++c)
-        g.setTextMatrix(0, c, TabelaMovimentos::Colunas.at(c - 1));
-    const QString falso = QStringLiteral("False");
-    const QString contaTexto = QString::number(numBanco); // one shared text for the column
-    m_valoresLinhas.clear();
-    m_valoresLinhas.reserve(size_t(total));
-    int r = 0;
-    TabelaMovimentos::percorre(contexto().ligacao(), numBanco, [&](const Movimento &m) {
-        if (++r > total)
-            g.setRows(r + 1); // a movement added since the count: never lose a row
-        g.setTextMatrix(r, NumAutomatico, QString::number(m.numAutomatico));
-        g.setTextMatrix(r, Data, Regional::formataData(m.data));
-        g.setTextMatrix(r, Numero, m.numero);
-        g.setTextMatrix(r, Descricao, m.descricao);
-        g.setTextMatrix(r, S, m.situacao);
-        g.setTextMatrix(r, Debito, montante(m.debito));
-        g.setTextMatrix(r, Credito, montante(m.credito));
-        g.setTextMatrix(r, NumBanco, contaTexto);
-        g.setTextMatrix(r, Alterou, falso);
-        m_valoresLinhas.push_back({m.data, m.debito, m.credito});
-    });
-    if (r < total)
-        g.setRows(r + 1);
-    contexto().grelha->show();
-    contexto().grelha->setFocus(); // arrows and Enter work at once
+    LinhasMovimentos::mostra(g, std::move(linhas));
+    g.show();
+    g.setFocus(); // arrows and Enter work at once
     FormataGrelha();
 }
 
@@ -119,25 +95,11 @@ void Razao::FormataGrelha()
     g.setColAlignment(S, Alinhamento::Centro);
     g.setRowHeightMin(280);
 
-    // Running balance: annulled movements ("A", exactly) leave it unchanged but still show it.
-    const QDate hoje = Relogio::hoje();
-    Dinheiro saldo;
-    const int linhas = std::min<int>(g.Rows() - 1, int(m_valoresLinhas.size()));
-    for (int r = 1; r <= linhas; ++r) {
-        const ValoresLinha &v = m_valoresLinhas[size_t(r - 1)];
-        const QString &s = g.TextMatrix(r, S);
-        const bool anulado = s == QLatin1String("A");
-        if (s.left(1).trimmed() != QLatin1String("A"))
-            saldo += v.credito - v.debito;
-        g.setTextMatrix(r, Saldo, montante(saldo));
-        g.setCellForeColor(r, Saldo, saldo.negativo() ? Vermelho : QColor());
-        const bool deHoje = v.data.isValid() && v.data == hoje;
-        if (deHoje || anulado) {
-            const QColor fundo = anulado ? VermelhoAnulado : CinzentoHoje;
-            for (int c = 1; c < g.Cols(); ++c)
-                g.setCellBackColor(r, c, fundo);
-        }
-    }
+    // Running balance: annulled movements leave it unchanged but still show it. The rows make
+    // their balance texts and colours from it when painted or read.
+    LinhasMovimentos *linhas = LinhasMovimentos::daGrelha(g);
+    const Dinheiro saldo = linhas ? linhas->calculaSaldos(Relogio::hoje()) : Dinheiro();
+    g.modelo()->fonteMudou();
     m_saldoFinal = saldo;
     QPalette paleta = m_vista.Txt_SaldoFinal->palette();
     paleta.setColor(QPalette::Text, saldo.negativo() ? Vermelho : QColor(Qt::black));

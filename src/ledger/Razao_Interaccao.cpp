@@ -7,6 +7,7 @@
 #include "ledger/ColunasGrelha.h"
 #include "ledger/Frame2.h"
 #include "platform/FlexGrid.h"
+#include "data/Texto.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -126,7 +127,7 @@ void Razao::MostraDetalhes(qint64 n)
             detalhes += QStringLiteral("Categoria........:  ") + extras->categoria
                         + QLatin1Char('\n');
         if (!extras->observacoes.trimmed().isEmpty())
-            detalhes += QStringLiteral("Observações..:  ") + extras->observacoes.left(50)
+            detalhes += QStringLiteral("Observações..:  ") + Texto::corta(extras->observacoes, 50)
                         + QLatin1Char('\n');
     } else {
         contexto().frame2->Cmb_Categoria->setCurrentText(QString());

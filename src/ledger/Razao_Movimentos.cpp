@@ -12,6 +12,8 @@
 #include "ledger/ColunasGrelha.h"
 #include "ledger/Frame2.h"
 #include "ledger/Frm_Frame2.h"
+#include "ledger/GravacaoGrelha.h"
+#include "ledger/LinhasMovimentos.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
@@ -34,13 +36,6 @@ const QString Verdade = QStringLiteral("True");
 
 // The light blue of the row being edited (&HFF8080).
 const QColor AzulEdicao = corBgr(0xFF8080);
-
-// An amount cell or field: "" and anything that is not an amount count as 0, as the grid
-// itself counts them.
-Dinheiro montante(const QString &texto)
-{
-    return Dinheiro::interpreta(texto).value_or(Dinheiro());
-}
 
 // The amount as the grid shows it between an edit and the next reload. A text that is not an
 // amount stays as typed.
@@ -191,14 +186,9 @@ void Razao::RepoeVista(int topo, qint64 chave, int linha)
     FlexGrid &g = *contexto().grelha;
     if (!g.isVisibleTo(contexto().janela) || g.Rows() <= 1)
         return;
-    if (chave != 0) {
-        const QString texto = QString::number(chave);
-        for (int r = 1; r < g.Rows(); ++r)
-            if (g.TextMatrix(r, NumAutomatico) == texto) {
-                linha = r;
-                break;
-            }
-    }
+    if (chave != 0)
+        if (const int r = LinhasMovimentos::linhaDaChave(g, chave))
+            linha = r;
     g.setTopRow(std::clamp(topo, 1, g.Rows() - 1));
     g.setRow(std::clamp(linha, 1, g.Rows() - 1));
 }
@@ -238,40 +228,9 @@ void Razao::GravaTodasLinhas()
 
 void Razao::GravaLinhas(bool todas)
 {
-    const FlexGrid &g = *contexto().grelha;
-    std::vector<TabelaMovimentos::AlteracaoMovimento> linhas;
-    if (todas)
-        linhas.reserve(size_t(g.Rows()));
     QStringList datasInvalidas;
-    for (int r = 1; r < g.Rows(); ++r) {
-        if (!todas && g.TextMatrix(r, Alterou).compare(Verdade, Qt::CaseInsensitive) != 0)
-            continue;
-        bool chaveValida = false;
-        const qint64 chave = g.TextMatrix(r, NumAutomatico).toLongLong(&chaveValida);
-        if (!chaveValida)
-            continue; // not a movement's row
-        TabelaMovimentos::AlteracaoMovimento a;
-        a.numAutomatico = chave;
-        a.numero = g.TextMatrix(r, Numero).left(TabelaMovimentos::LarguraNumero);
-        // An invalid date is told and the stored one kept; the other columns are still written.
-        // An empty cell is a movement without a date, which stays without one.
-        const QString &data = g.TextMatrix(r, Data);
-        if (const auto d = Regional::interpretaData(data))
-            a.data = *d;
-        else if (!data.trimmed().isEmpty())
-            datasInvalidas << data;
-        a.descricao = g.TextMatrix(r, Descricao).left(TabelaMovimentos::LarguraDescricao);
-        a.situacao = g.TextMatrix(r, S);
-        a.debito = montante(g.TextMatrix(r, ColunasGrelha::Debito));
-        a.credito = montante(g.TextMatrix(r, ColunasGrelha::Credito));
-        if (todas)
-            a.saldo = montante(g.TextMatrix(r, Saldo));
-        bool contaValida = false;
-        a.numBanco = g.TextMatrix(r, NumBanco).trimmed().toInt(&contaValida);
-        if (!contaValida)
-            a.numBanco = contexto().numBancoActual();
-        linhas.push_back(std::move(a));
-    }
+    const auto linhas = GravacaoGrelha::linhas(*contexto().grelha, todas,
+                                               contexto().numBancoActual(), datasInvalidas);
     // Told before the write, so no message box waits while the transaction is open.
     for (const QString &data : datasInvalidas)
         MsgBox(QStringLiteral("A data ") + data + QStringLiteral(" não é válida!..."),

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <stdexcept>
 
 // ---- model: flex row r >= 1 is model row r - 1; flex column c >= 1 is model column c - 1 ----
 
@@ -19,6 +20,17 @@ void FlexGridModelo::defineTamanho(int linhas, int colunas)
     if (linhas == m_linhas && colunas == m_colunas)
         return;
     beginResetModel();
+    if (m_fonte) {
+        // Rows and columns beyond the source's, or once cut, read as empty cells.
+        m_escritas.cortaFora(linhas, colunas);
+        m_linhasFonte = std::min(m_linhasFonte, linhas);
+        m_colunasFonte = std::min(m_colunasFonte, colunas);
+        m_alinhamentos.resize(size_t(colunas), Alinhamento::Geral);
+        m_linhas = linhas;
+        m_colunas = colunas;
+        endResetModel();
+        return;
+    }
     std::vector<QString> textos(size_t(linhas) * size_t(colunas));
     const bool temFundos = !m_fundos.empty(), temFrentes = !m_frentes.empty();
     std::vector<QRgb> fundos(temFundos ? textos.size() : 0), frentes(temFrentes ? textos.size() : 0);
@@ -53,8 +65,74 @@ void FlexGridModelo::alterada(int r, int c)
         emit dataChanged(index(r - 1, c - 1), index(r - 1, c - 1));
 }
 
+void FlexGridModelo::defineFonte(std::shared_ptr<FonteCelulas> fonte)
+{
+    beginResetModel();
+    m_fonte = std::move(fonte);
+    m_escritas.limpa();
+    if (m_fonte) {
+        std::vector<QString>().swap(m_textos);
+        std::vector<QRgb>().swap(m_fundos);
+        std::vector<QRgb>().swap(m_frentes);
+        m_linhas = m_linhasFonte = m_fonte->linhas();
+        m_colunas = m_colunasFonte = m_fonte->colunas();
+    } else {
+        m_textos.assign(size_t(m_linhas) * size_t(m_colunas), QString());
+        m_fundos.clear();
+        m_frentes.clear();
+    }
+    m_alinhamentos.resize(size_t(m_colunas), Alinhamento::Geral);
+    endResetModel();
+}
+
+void FlexGridModelo::fonteMudou()
+{
+    if (m_suspenso) {
+        m_pendente = true;
+        return;
+    }
+    if (m_colunas > 1) {
+        emit headerDataChanged(Qt::Horizontal, 0, m_colunas - 2);
+        if (m_linhas > 1)
+            emit dataChanged(index(0, 0), index(m_linhas - 2, m_colunas - 2));
+    }
+}
+
+QString FlexGridModelo::texto(int r, int c) const
+{
+    if (!m_fonte)
+        return m_textos[indice(r, c)];
+    if (const QString *escrito = m_escritas.texto(r, c))
+        return *escrito;
+    return daFonte(r, c) ? m_fonte->texto(r, c) : QString();
+}
+
+QRgb FlexGridModelo::fundoVirtual(int r, int c) const
+{
+    if (const auto escrito = m_escritas.fundo(r, c))
+        return *escrito;
+    return daFonte(r, c) ? m_fonte->fundo(r, c) : 0;
+}
+
+QRgb FlexGridModelo::frenteVirtual(int r, int c) const
+{
+    if (const auto escrito = m_escritas.frente(r, c))
+        return *escrito;
+    return daFonte(r, c) ? m_fonte->frente(r, c) : 0;
+}
+
 void FlexGridModelo::defineTexto(int r, int c, const QString &t)
 {
+    if (m_fonte) {
+        if (!dentro(r, c))
+            throw std::out_of_range("FlexGridModelo::defineTexto");
+        // Kept even when it equals the source's text: a written cell keeps what was written.
+        const bool igual = texto(r, c) == t;
+        m_escritas.defineTexto(r, c, t);
+        if (!igual)
+            alterada(r, c);
+        return;
+    }
     QString &celula = m_textos.at(indice(r, c));
     if (celula == t)
         return;
@@ -64,13 +142,20 @@ void FlexGridModelo::defineTexto(int r, int c, const QString &t)
 
 QColor FlexGridModelo::fundo(int r, int c) const
 {
-    const QRgb v = m_fundos.empty() ? 0 : m_fundos.at(indice(r, c));
+    const QRgb v = m_fonte ? fundoVirtual(r, c) : m_fundos.empty() ? 0 : m_fundos.at(indice(r, c));
     return v ? QColor::fromRgb(v) : QColor();
 }
 
 void FlexGridModelo::defineFundo(int r, int c, const QColor &cor)
 {
     const QRgb v = codifica(cor);
+    if (m_fonte) {
+        if (!dentro(r, c))
+            throw std::out_of_range("FlexGridModelo::defineFundo");
+        m_escritas.defineFundo(r, c, v);
+        alterada(r, c);
+        return;
+    }
     if (m_fundos.empty()) {
         if (!v)
             return;
@@ -82,13 +167,21 @@ void FlexGridModelo::defineFundo(int r, int c, const QColor &cor)
 
 QColor FlexGridModelo::frente(int r, int c) const
 {
-    const QRgb v = m_frentes.empty() ? 0 : m_frentes.at(indice(r, c));
+    const QRgb v = m_fonte ? frenteVirtual(r, c)
+                           : m_frentes.empty() ? 0 : m_frentes.at(indice(r, c));
     return v ? QColor::fromRgb(v) : QColor();
 }
 
 void FlexGridModelo::defineFrente(int r, int c, const QColor &cor)
 {
     const QRgb v = codifica(cor);
+    if (m_fonte) {
+        if (!dentro(r, c))
+            throw std::out_of_range("FlexGridModelo::defineFrente");
+        m_escritas.defineFrente(r, c, v);
+        alterada(r, c);
+        return;
+    }
     if (m_frentes.empty()) {
         if (!v)
             return;
