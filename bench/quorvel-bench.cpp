@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <algorithm>
 #include <memory>
@@ -49,7 +51,13 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings of the benchmark's own, with the tip of the day off: a modal tip window at the
+    // first activation would wait for a click.
+    QTemporaryDir definicoes;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(definicoes.path()));
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QuorvelBench"));
+    QSettings().setValue(QStringLiteral("Options/Show Tips at Startup"), QStringLiteral("0"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
     AplicaAspecto();
 

@@ -12,6 +12,8 @@ install(TARGETS quorvel quorvel-initdb RUNTIME DESTINATION ${CMAKE_INSTALL_BINDI
 if(TARGET quorvel-qif)
     install(TARGETS quorvel-qif RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+# The browser's module (Qt WebEngine), looked for as ../lib/quorvel from the executable.
+install(TARGETS quorvel_web LIBRARY DESTINATION lib/quorvel)
 
 # Every file of resources/ except the drawing scripts: pictures, templates, help pages and tips
 # added later are picked up without a change here. The program finds this folder as

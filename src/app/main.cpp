@@ -53,6 +53,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // The browser's engine, loaded later from its module, shares OpenGL contexts with the
+    // windows: this must be said before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setOrganizationName(QStringLiteral("Quorvel"));

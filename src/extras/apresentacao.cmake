@@ -2,9 +2,7 @@
 # animated picture. The GIF splitter, the tip file and the tip switch need no window.
 # Found from this folder but linked to quorvel_core, which lives a folder up: its targets (and
 # those of the packages it brings) must be global.
-set(CMAKE_FIND_PACKAGE_TARGETS_GLOBAL ON)
 find_package(Qt6 COMPONENTS WebEngineWidgets REQUIRED)
-unset(CMAKE_FIND_PACKAGE_TARGETS_GLOBAL)
 
 target_sources(quorvel_base PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/DivisorGif.cpp ${CMAKE_CURRENT_LIST_DIR}/DivisorGif.h
@@ -15,5 +13,14 @@ target_sources(quorvel_base PRIVATE
 target_sources(quorvel_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Apresentacao.cpp ${CMAKE_CURRENT_LIST_DIR}/Apresentacao.h
     ${CMAKE_CURRENT_LIST_DIR}/frmBrowser.cpp ${CMAKE_CURRENT_LIST_DIR}/frmBrowser.h
+    ${CMAKE_CURRENT_LIST_DIR}/VistaWeb.h ${CMAKE_CURRENT_LIST_DIR}/CriaVistaWeb.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmTip.cpp ${CMAKE_CURRENT_LIST_DIR}/frmTip.h)
-target_link_libraries(quorvel_core PUBLIC Qt6::WebEngineWidgets)
+
+# Qt WebEngine only in the module quorvel_web, loaded when the browser first opens (VistaWeb.h);
+# it is put beside the executable, where the program looks for it.
+add_library(quorvel_web MODULE ${CMAKE_CURRENT_LIST_DIR}/web/VistaWebEngine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VistaWeb.h)
+set_target_properties(quorvel_web PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${QUORVEL_APP_DIR})
+target_include_directories(quorvel_web PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(quorvel_web PRIVATE Qt6::WebEngineWidgets)
+add_dependencies(quorvel_core quorvel_web)

@@ -3,6 +3,7 @@
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
+#include "extras/VistaWeb.h"
 #include "platform/Ficheiros.h"
 #include "platform/Medidas.h"
 
@@ -12,8 +13,6 @@
 #include <QLabel>
 #include <QStyle>
 #include <QToolBar>
-#include <QWebEngineHistory>
-#include <QWebEngineView>
 #include <unistd.h>
 
 namespace {
@@ -96,29 +95,49 @@ frmBrowser::frmBrowser(QWidget *principal, std::function<BaseDados &()> ligacao)
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     PreparaMotor();
-    brwWebBrowser = new QWebEngineView(area);
+    QString erro;
+    m_web = CriaVistaWeb(area, &erro);
+    if (m_web) {
+        brwWebBrowser = m_web->widget();
+        m_web->aoComecar = [this] { m_ocupado = true; };
+        m_web->aoAcabar = [this] {
+            m_ocupado = false;
+            setWindowTitle(LocationName()); // the download-complete event
+        };
+        // A title that arrives after the page finished loading is taken too.
+        m_web->aoMudarTitulo = [this] {
+            if (!m_ocupado)
+                setWindowTitle(LocationName());
+        };
+    } else {
+        auto *aviso = new QLabel(QStringLiteral("O navegador não está disponível nesta"
+                                                " instalação (falta o módulo quorvel_web).\n\n")
+                                     + erro,
+                                 area);
+        aviso->setWordWrap(true);
+        aviso->setAlignment(Qt::AlignCenter);
+        brwWebBrowser = aviso;
+    }
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
-    connect(brwWebBrowser, &QWebEngineView::loadStarted, this, [this] { m_ocupado = true; });
-    connect(brwWebBrowser, &QWebEngineView::loadFinished, this, [this] {
-        m_ocupado = false;
-        setWindowTitle(LocationName()); // the download-complete event
-    });
-    // A title that arrives after the page finished loading is taken too.
-    connect(brwWebBrowser, &QWebEngineView::titleChanged, this, [this] {
-        if (!m_ocupado)
-            setWindowTitle(LocationName());
-    });
 
     timTimer.setInterval(5);
     connect(&timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
 }
 
-frmBrowser::~frmBrowser() = default;
+frmBrowser::~frmBrowser()
+{
+    // The view outlives this body (children go with QWidget's destructor): it must not call
+    // back into a window being destroyed.
+    if (m_web)
+        m_web->aoComecar = m_web->aoAcabar = m_web->aoMudarTitulo = nullptr;
+}
+
+QUrl frmBrowser::LocationURL() const { return m_web ? m_web->endereco() : QUrl(); }
 
 QString frmBrowser::LocationName() const
 {
-    const QString titulo = brwWebBrowser->title();
-    return titulo.isEmpty() ? brwWebBrowser->url().toString() : titulo;
+    const QString titulo = m_web ? m_web->titulo() : QString();
+    return titulo.isEmpty() ? LocationURL().toString() : titulo;
 }
 
 void frmBrowser::Form_Load()
@@ -196,24 +215,31 @@ void frmBrowser::Navega(const QString &endereco)
 {
     timTimer.start();
     m_ocupado = true; // busy from the request on, before the engine reports the load
-    brwWebBrowser->setUrl(QUrl::fromUserInput(endereco));
+    if (m_web)
+        m_web->abre(QUrl::fromUserInput(endereco));
+    else
+        m_ocupado = false;
 }
 
 void frmBrowser::tbToolBar_ButtonClick(const QString &Key)
 {
     timTimer.start();
     if (Key == QLatin1String("Back")) {
-        brwWebBrowser->back();
+        if (m_web)
+            m_web->recua();
     } else if (Key == QLatin1String("Forward")) {
-        brwWebBrowser->forward();
+        if (m_web)
+            m_web->avanca();
     } else if (Key == QLatin1String("Sair")) {
         timTimer.stop();
-        brwWebBrowser->stop();
+        if (m_web)
+            m_web->para();
         close();
     } else if (Key == QLatin1String("SAIR")) {
         close();
     } else if (Key == QLatin1String("Refresh")) {
-        brwWebBrowser->reload();
+        if (m_web)
+            m_web->recarrega();
     } else if (Key == QLatin1String("Home")) {
         // The engine has no home page of the system: home is the page this window
         // opened on.

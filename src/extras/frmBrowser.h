@@ -12,7 +12,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QToolBar;
-class QWebEngineView;
+class VistaWeb;
 
 class frmBrowser : public QMainWindow
 {
@@ -36,12 +36,13 @@ public:
     QWidget *picAddress = nullptr;
     QComboBox *cboAddress = nullptr;
     QLabel *lblAddress = nullptr;
-    QWebEngineView *brwWebBrowser = nullptr;
+    QWidget *brwWebBrowser = nullptr; // the page view, or a label saying why there is none
     QComboBox *Combo1 = nullptr;
     QTimer timTimer;
 
     bool Busy() const { return m_ocupado; }
     QString LocationName() const;
+    QUrl LocationURL() const;
 
     // Chromium refuses to run as root inside its sandbox: as root the sandbox is
     // switched off (QTWEBENGINE_CHROMIUM_FLAGS gains --no-sandbox) before the
@@ -56,4 +57,5 @@ private:
     void Dispoe();
     std::function<BaseDados &()> m_ligacao;
     bool m_ocupado = false;
+    VistaWeb *m_web = nullptr; // owned by brwWebBrowser; nullptr when the module is missing
 };

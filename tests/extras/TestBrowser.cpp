@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QTest>
 #include <QToolBar>
-#include <QWebEngineView>
 
 namespace {
 
@@ -96,7 +95,7 @@ private slots:
             QVERIFY(b->lblAddress->isHidden());
             QVERIFY(b->Combo1->isHidden());
             QTRY_COMPARE_WITH_TIMEOUT(b->windowTitle(), titulos[i], Espera);
-            QVERIFY(b->brwWebBrowser->url().isLocalFile());
+            QVERIFY(b->LocationURL().isLocalFile());
             QPointer<frmBrowser> guarda(b);
             fecha(b);
             QTRY_VERIFY(!guarda); // closing unloads the window

@@ -18,6 +18,7 @@ int main(int argc, char *argv[])
     // (it would open at every window's first activation); its own tests switch it on.
     QTemporaryDir definicoes;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(definicoes.path()));
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the browser module's engine
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorvelTestes"));
     QSettings().setValue(QStringLiteral("Options/Show Tips at Startup"), QStringLiteral("0"));

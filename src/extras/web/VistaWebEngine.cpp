@@ -1,0 +1,44 @@
+// The module quorvel_web: the browser's page view over Qt WebEngine, loaded on first use.
+#include "extras/VistaWeb.h"
+
+#include <QWebEngineView>
+
+namespace {
+
+class VistaWebEngine final : public VistaWeb
+{
+public:
+    explicit VistaWebEngine(QWidget *pai) : m_vista(new QWebEngineView(pai))
+    {
+        QObject::connect(m_vista, &QWebEngineView::loadStarted, [this] { chama(aoComecar); });
+        QObject::connect(m_vista, &QWebEngineView::loadFinished, [this] { chama(aoAcabar); });
+        QObject::connect(m_vista, &QWebEngineView::titleChanged,
+                         [this] { chama(aoMudarTitulo); });
+        // The view owns this object: both end together.
+        QObject::connect(m_vista, &QObject::destroyed, [this] { delete this; });
+    }
+
+    QWidget *widget() override { return m_vista; }
+    void abre(const QUrl &endereco) override { m_vista->setUrl(endereco); }
+    void recua() override { m_vista->back(); }
+    void avanca() override { m_vista->forward(); }
+    void para() override { m_vista->stop(); }
+    void recarrega() override { m_vista->reload(); }
+    QString titulo() const override { return m_vista->title(); }
+    QUrl endereco() const override { return m_vista->url(); }
+
+private:
+    static void chama(const std::function<void()> &f)
+    {
+        if (f)
+            f();
+    }
+    QWebEngineView *m_vista;
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT VistaWeb *quorvel_criaVistaWeb(QWidget *pai)
+{
+    return new VistaWebEngine(pai);
+}
