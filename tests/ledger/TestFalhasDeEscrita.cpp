@@ -191,8 +191,9 @@ private slots:
         // Tried again once the cause was gone: the movement and its extras, both.
         if (passo == QStringLiteral("criação")) {
             const qint64 n = janela->Frame2->Txt_NumAuto->text().toLongLong();
-            QCOMPARE(movimento(pasta.bd(), n), Regional::paraIso(Relogio::hoje())
-                                                   + QStringLiteral("||Renda de Março||0|2500|0|1|0"));
+            QCOMPARE(movimento(pasta.bd(), n),
+                     Regional::paraIso(Relogio::hoje())
+                         + QStringLiteral("||Renda de Março||0|2500|0|1|0"));
             QCOMPARE(extras(pasta.bd(), n), QStringLiteral("||paga à vista"));
             QCOMPARE(g->Rows(), 3);
         } else {
