@@ -118,6 +118,8 @@ void BaseDados::anulaTransaccao()
     if (emTransaccao())
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
+void BaseDados::defineEsperaOcupada(int ms) { sqlite3_busy_timeout(m_db, ms); }
+
 bool BaseDados::emTransaccao() const { return sqlite3_get_autocommit(m_db) == 0; }
 
 Transaccao::Transaccao(BaseDados &bd) : m_bd(bd), m_excepcoes(std::uncaught_exceptions())

@@ -36,6 +36,10 @@ public:
     void anulaTransaccao();
     bool emTransaccao() const;
 
+    // How long this connection waits for a file held by another program (EsperaOcupadaMs from
+    // the start); tests shorten it so a busy file costs them a moment, not five seconds.
+    void defineEsperaOcupada(int ms);
+
     const QString &caminho() const { return m_caminho; }
     sqlite3 *ligacaoNativa() const { return m_db; }
 

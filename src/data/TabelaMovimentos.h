@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/Dinheiro.h"
+#include "data/TabelaDetOutros.h"
 
 class BaseDados;
 class Comando;
@@ -62,5 +63,21 @@ void actualiza(BaseDados &bd, const std::vector<AlteracaoMovimento> &linhas);
 
 // Inserts a new movement (Saldo and Alterou keep their defaults) and returns its NumAutomatico.
 qint64 insere(BaseDados &bd, const Movimento &m);
+
+// A movement and its extras (TabBancosDetOutros) are written together, in one transaction: a
+// failure of either step leaves both tables as they were. `extras` nullopt: nothing to say, a
+// stored extras row keeps what it had. All throw ErroBaseDados.
+
+// Creates the movement with its extras and returns its NumAutomatico.
+qint64 criaComExtras(BaseDados &bd, const Movimento &m,
+                     const std::optional<ExtrasMovimento> &extras);
+// Writes the grid rows `linhas` (the changed movement among them) and the extras of movement
+// `numAuto` of account `numBanco`.
+void alteraComExtras(BaseDados &bd, const std::vector<AlteracaoMovimento> &linhas,
+                     qint64 numAuto, int numBanco, const std::optional<ExtrasMovimento> &extras);
+// Writes the grid rows `linhas` (the deleted movement among them, moved to account -1) and
+// removes the extras movement `numAuto` had in account `numBanco`.
+void apagaComExtras(BaseDados &bd, const std::vector<AlteracaoMovimento> &linhas,
+                    qint64 numAuto, int numBanco);
 
 } // namespace TabelaMovimentos

@@ -62,25 +62,6 @@ void Razao::CarregaIcones(const QString &pasta)
     m_vista.Label25_0->carregaIcone(pasta);
 }
 
-bool Razao::FimExecucao()
-{
-    // Rows still marked changed are written, then the open account is remembered. A database
-    // error is told and the program still closes.
-    if (!LigacaoAberta())
-        return true;
-    try {
-        GravaLinhasAlteradas();
-    } catch (const ErroBaseDados &erro) {
-        MostraErroBaseDados(erro);
-    }
-    try {
-        GuardaEstadoConta();
-    } catch (const ErroBaseDados &erro) {
-        MostraErroBaseDados(erro);
-    }
-    return true;
-}
-
 bool Razao::ContaAberta() const
 {
     return contexto().grelha->isVisibleTo(contexto().janela);

@@ -7,14 +7,17 @@
 //   Razao_Contas.cpp       account menu and selection, what is remembered between runs
 //   Razao_Grelha.cpp       loading the grid, formatting, running balance
 //   Razao_Movimentos.cpp   the editor's result, creation, change, deletion, write-back
+//   Razao_Fim.cpp          the write at the end of the run, and what a failure of it asks
 //   Razao_Interaccao.cpp   clicks and keys on the grid, movement details
 #include "app/Subsistema.h"
 #include "data/Dinheiro.h"
+#include "data/TabelaMovimentos.h"
 #include "ledger/ModoEdicao.h"
 
 #include <QColor>
 #include <QDate>
 #include <array>
+#include <optional>
 #include <vector>
 
 class ErroBaseDados;
@@ -52,7 +55,9 @@ public:
     // ---- hooks ----
     void EstadoInicial() override; // the start picture, the ledger and its menus hidden
     void CarregaIcones(const QString &pasta) override;
-    bool FimExecucao() override;   // changed rows written, the open account remembered
+    // Changed rows written, the open account remembered. Should the write fail, the user is
+    // told what was not saved and chooses: try again, close without saving, or stay open.
+    bool FimExecucao() override;
 
     // ---- account menu and selection (throw ErroBaseDados unless said) ----
     void CarregaMenuContas();
@@ -97,12 +102,22 @@ private:
     void Cmd_FechaFrame2_Click();
     void Cmd_ApagaMovimento_Click();
     void PassaFrame2ParaGrelha();
-    void CriaMovimento();
-    void GravaDadosOutros(qint64 n);
-    void ApagaDadosOutros(qint64 n);
+    // The movement of the editor and its extras, in one transaction; the new or changed key.
+    // On a failure (thrown) neither table nor the grid has changed.
+    qint64 CriaMovimento();
+    qint64 AlteraMovimento();
+    // The failed write was told; the editor opens again with what the user typed.
+    void ReabreEditor(ModoEdicao modo, const ErroBaseDados &erro);
+    std::optional<ExtrasMovimento> ExtrasFrame2() const; // nullopt: the editor left them empty
     void RealcaLinhaEditada();
     void RepoeCorLinha();
+    // The rows to write back (every one, or those marked changed); invalid dates are told
+    // here, before any transaction opens.
+    std::vector<TabelaMovimentos::AlteracaoMovimento> LinhasPorGravar(bool todas);
     void GravaLinhas(bool todas);
+    // Razao_Fim.cpp: writes the changed rows and the account state; false when the user chose
+    // to keep the program open after a failure.
+    bool GravaAoFechar();
     void RecuperaDeErro(const ErroBaseDados &erro);
     void RepoeVista(int topo, qint64 chave, int linha);
     qint64 NumAutoFrame2() const;

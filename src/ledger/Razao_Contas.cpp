@@ -18,6 +18,19 @@
 #include <QMenu>
 #include <QPushButton>
 
+namespace {
+
+// The same password without regard to case, however its accented letters were composed: "ç"
+// typed as one character matches a "c" with a combining cedilla stored by another system.
+bool mesmaPassword(const QString &a, const QString &b)
+{
+    return a.normalized(QString::NormalizationForm_C)
+               .compare(b.normalized(QString::NormalizationForm_C), Qt::CaseInsensitive)
+           == 0;
+}
+
+} // namespace
+
 void Razao::CarregaMenuContas()
 {
     m_vista.Mnu_NovaConta->setVisible(true);
@@ -79,9 +92,8 @@ void Razao::AbreConta()
     prompt.exec();
     const QString &digitada = Estado().PasswordDigitada;
     const QString geral = Estado().PasswordGeral.trimmed();
-    if (password.compare(digitada, Qt::CaseInsensitive) == 0
-        || (!geral.isEmpty()
-            && digitada.compare(Estado().PasswordGeral, Qt::CaseInsensitive) == 0)) {
+    if (mesmaPassword(password, digitada)
+        || (!geral.isEmpty() && mesmaPassword(digitada, Estado().PasswordGeral))) {
         CarregaMovimentos();
         RepoePosicaoGrelha();
         return;

@@ -2,12 +2,12 @@
 // through the hidden frame Frame2: the ledger fills it, opens the editor, and acts on the result
 // the editor leaves there (Frame2::Resultado). Writes go to TabBancos1Det (one row per movement,
 // never removed: a deleted movement moves to account -1) and TabBancosDetOutros (category,
-// sub-category, observations).
+// sub-category, observations), both in one transaction. A write that fails leaves both tables
+// and the grid as they were; a movement being validated opens again with what was typed.
 #include "ledger/Razao.h"
 #include "app/AvisoErroBaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
-#include "data/TabelaDetOutros.h"
 #include "data/TabelaMovimentos.h"
 #include "ledger/ColunasGrelha.h"
 #include "ledger/Frame2.h"
@@ -134,22 +134,41 @@ qint64 Razao::NumAutoFrame2() const
 
 void Razao::Cmd_Validar_Click()
 {
-    contexto().grelha->setEnabled(true);
+    FlexGrid &g = *contexto().grelha;
+    g.setEnabled(true);
     const ModoEdicao modo = m_modo;
-    if (modo == ModoEdicao::Alteracao) {
-        const qint64 n = NumAutoFrame2();
-        const int topo = contexto().grelha->TopRow();
-        PassaFrame2ParaGrelha();
-        GravaLinhasAlteradas();
-        CarregaMovimentos();
-        RepoeVista(topo, n, m_linhaEditada);
-        GravaDadosOutros(n);
+    if (modo == ModoEdicao::Nenhum)
+        return;
+    const int topo = g.TopRow();
+    qint64 chave = 0;
+    try {
+        chave = modo == ModoEdicao::Alteracao ? AlteraMovimento() : CriaMovimento();
+    } catch (const ErroBaseDados &erro) {
+        ReabreEditor(modo, erro);
+        return;
     }
-    if (modo == ModoEdicao::Criacao) {
-        CriaMovimento();
-        GravaDadosOutros(NumAutoFrame2());
-    }
+    // Written: the grid is reloaded from what is stored.
     m_modo = ModoEdicao::Nenhum;
+    contexto().frame2->Txt_NumAuto->setText(QString::number(chave));
+    CarregaMovimentos();
+    if (modo == ModoEdicao::Alteracao)
+        RepoeVista(topo, chave, m_linhaEditada);
+    else
+        RepoeVista(g.TopRow(), chave, 1);
+}
+
+void Razao::ReabreEditor(ModoEdicao modo, const ErroBaseDados &erro)
+{
+    MsgBox(QStringLiteral("O movimento não foi gravado, nem a sua categoria e observações:\r")
+               + erro.mensagem()
+               + QStringLiteral("\r\rO movimento volta a abrir com o que escreveu: pode tentar "
+                                "de novo ou cancelar."),
+           QMessageBox::Ok, Icone::Critico);
+    // The frame still holds what was typed (the editor hands its values back before it closes)
+    // and the edited row is still highlighted: the editor simply opens again on them.
+    m_modo = modo;
+    contexto().grelha->setEnabled(false);
+    AbreEditor();
 }
 
 void Razao::Cmd_FechaFrame2_Click()
@@ -159,25 +178,59 @@ void Razao::Cmd_FechaFrame2_Click()
     contexto().grelha->setEnabled(true);
 }
 
+namespace {
+
+// The texts of grid row r, to put back when a write of it fails.
+QStringList textosDaLinha(const FlexGrid &g, int r)
+{
+    QStringList t;
+    for (int c = 0; c < g.Cols(); ++c)
+        t << g.TextMatrix(r, c);
+    return t;
+}
+
+void repoeTextosDaLinha(FlexGrid &g, int r, const QStringList &textos)
+{
+    for (int c = 0; c < g.Cols() && c < textos.size(); ++c)
+        if (g.TextMatrix(r, c) != textos[c])
+            g.setTextMatrix(r, c, textos[c]);
+}
+
+} // namespace
+
 void Razao::Cmd_ApagaMovimento_Click()
 {
-    contexto().grelha->setEnabled(true);
-    // Read the key first: deleting the last movement reloads an empty account, which starts
-    // the creation of a new one and reuses the frame.
-    const qint64 n = NumAutoFrame2();
-    const int topo = contexto().grelha->TopRow();
     FlexGrid &g = *contexto().grelha;
-    if (m_linhaEditada >= 1 && m_linhaEditada < g.Rows()) {
-        g.setRow(m_linhaEditada);
-        g.setTextMatrix(m_linhaEditada, NumBanco, QStringLiteral("-1"));
-        g.setTextMatrix(m_linhaEditada, Alterou, Verdade);
-    }
+    g.setEnabled(true);
+    const qint64 n = NumAutoFrame2();
+    const int topo = g.TopRow();
     const int linha = m_linhaEditada;
     m_modo = ModoEdicao::Nenhum;
-    GravaLinhasAlteradas();
+    const bool naGrelha = linha >= 1 && linha < g.Rows();
+    const QStringList antes = naGrelha ? textosDaLinha(g, linha) : QStringList();
+    if (naGrelha) {
+        g.setRow(linha);
+        g.setTextMatrix(linha, NumBanco, QStringLiteral("-1"));
+        g.setTextMatrix(linha, Alterou, Verdade);
+    }
+    try {
+        // The movement moves to account -1 and its extras go, together.
+        TabelaMovimentos::apagaComExtras(contexto().ligacao(), LinhasPorGravar(false), n,
+                                         contexto().numBancoActual());
+    } catch (const ErroBaseDados &erro) {
+        if (naGrelha)
+            repoeTextosDaLinha(g, linha, antes);
+        RepoeCorLinha();
+        MsgBox(QStringLiteral("O movimento não foi apagado:\r") + erro.mensagem()
+                   + QStringLiteral("\r\rContinua na conta, com a categoria e as observações "
+                                    "que tinha."),
+               QMessageBox::Ok, Icone::Critico);
+        return;
+    }
+    // Deleting the last movement reloads an empty account, which starts the creation of a new
+    // one and reuses the frame: the deleted movement's extras were removed before.
     CarregaMovimentos();
     RepoeVista(topo, 0, linha);
-    ApagaDadosOutros(n);
 }
 
 void Razao::RepoeVista(int topo, qint64 chave, int linha)
@@ -226,19 +279,24 @@ void Razao::GravaTodasLinhas()
     GravaLinhas(true);
 }
 
-void Razao::GravaLinhas(bool todas)
+std::vector<TabelaMovimentos::AlteracaoMovimento> Razao::LinhasPorGravar(bool todas)
 {
     QStringList datasInvalidas;
-    const auto linhas = GravacaoGrelha::linhas(*contexto().grelha, todas,
-                                               contexto().numBancoActual(), datasInvalidas);
+    auto linhas = GravacaoGrelha::linhas(*contexto().grelha, todas, contexto().numBancoActual(),
+                                         datasInvalidas);
     // Told before the write, so no message box waits while the transaction is open.
     for (const QString &data : datasInvalidas)
         MsgBox(QStringLiteral("A data ") + data + QStringLiteral(" não é válida!..."),
                QMessageBox::Ok, Icone::Exclamacao, QStringLiteral("AVISO"));
-    TabelaMovimentos::actualiza(contexto().ligacao(), linhas);
+    return linhas;
 }
 
-void Razao::CriaMovimento()
+void Razao::GravaLinhas(bool todas)
+{
+    TabelaMovimentos::actualiza(contexto().ligacao(), LinhasPorGravar(todas));
+}
+
+qint64 Razao::CriaMovimento()
 {
     Movimento m;
     m.numero = contexto().frame2->Campo(0);
@@ -252,29 +310,40 @@ void Razao::CriaMovimento()
     if (valor && tipo == TipoCredito)
         m.credito = *valor;
     m.numBanco = contexto().numBancoActual();
-    const qint64 chave = TabelaMovimentos::insere(contexto().ligacao(), m);
-    contexto().frame2->Txt_NumAuto->setText(QString::number(chave));
-    m_modo = ModoEdicao::Nenhum;
-    CarregaMovimentos();
-    RepoeVista(contexto().grelha->TopRow(), chave, 1);
+    return TabelaMovimentos::criaComExtras(contexto().ligacao(), m, ExtrasFrame2());
+}
+
+qint64 Razao::AlteraMovimento()
+{
+    FlexGrid &g = *contexto().grelha;
+    const qint64 n = NumAutoFrame2();
+    const int r = m_linhaEditada;
+    const bool naGrelha = r >= 1 && r < g.Rows();
+    const QStringList antes = naGrelha ? textosDaLinha(g, r) : QStringList();
+    PassaFrame2ParaGrelha();
+    try {
+        TabelaMovimentos::alteraComExtras(contexto().ligacao(), LinhasPorGravar(false), n,
+                                          contexto().numBancoActual(), ExtrasFrame2());
+    } catch (const ErroBaseDados &) {
+        // Nothing was written: the row shows, and would write back, what is stored.
+        if (naGrelha)
+            repoeTextosDaLinha(g, r, antes);
+        throw;
+    }
+    return n;
 }
 
 // ---- extras of a movement ----
 
-void Razao::GravaDadosOutros(qint64 n)
+std::optional<ExtrasMovimento> Razao::ExtrasFrame2() const
 {
     const ExtrasMovimento extras{contexto().frame2->Cmb_Categoria->currentText(),
                                  contexto().frame2->Cmb_Categoria1->currentText(),
                                  contexto().frame2->Campo(4)};
     // Nothing to say: a stored row keeps what it had.
     if (extras.categoria.isEmpty() && extras.categoria1.isEmpty() && extras.observacoes.isEmpty())
-        return;
-    TabelaDetOutros::grava(contexto().ligacao(), n, contexto().numBancoActual(), extras);
-}
-
-void Razao::ApagaDadosOutros(qint64 n)
-{
-    TabelaDetOutros::apaga(contexto().ligacao(), n, contexto().numBancoActual());
+        return std::nullopt;
+    return extras;
 }
 
 // ---- highlight of the edited row ----

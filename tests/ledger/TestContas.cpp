@@ -33,6 +33,21 @@ QStringList contasVisiveis(Frm_bancos &janela)
 
 bool contaAberta(Frm_bancos &janela) { return janela.MSHFlexGrid1->isVisible(); }
 
+// One key event per character as a keyboard sends it: a character beyond the first plane (an
+// emoji) arrives as one event carrying both of its halves.
+void escreveComoTeclado(QWidget *w, const QString &texto)
+{
+    for (qsizetype i = 0; i < texto.size();) {
+        const qsizetype n = texto[i].isHighSurrogate() && i + 1 < texto.size() ? 2 : 1;
+        const QString c = texto.mid(i, n);
+        if (c[0].unicode() < 128)
+            QTest::keyClick(w, c[0].toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, c, Qt::NoModifier);
+        i += n;
+    }
+}
+
 } // namespace
 
 class TestContas : public QObject
@@ -116,6 +131,48 @@ private slots:
             janela->Image1_Click();
             QVERIFY(contaAberta(*janela));
         }
+    }
+
+    // Typed key by key into the real prompt, accents and the euro sign included.
+    void passwordComAcentos_data()
+    {
+        QTest::addColumn<QString>("guardada");
+        QTest::addColumn<QString>("digitada");
+        QTest::addColumn<bool>("abre");
+        const QString acao = QStringLiteral("Ação€");
+        QTest::newRow("igual") << acao << acao << true;
+        QTest::newRow("outra caixa") << acao << QStringLiteral("AÇÃO€") << true;
+        QTest::newRow("acentos compostos ao escrever")
+            << acao << QStringLiteral("Ac\u0327a\u0303o€") << true;
+        QTest::newRow("acentos compostos na guardada")
+            << QStringLiteral("Ac\u0327a\u0303o€") << acao << true;
+        QTest::newRow("emoji") << QStringLiteral("cofre🔐") << QStringLiteral("COFRE🔐") << true;
+        QTest::newRow("sem acentos") << acao << QStringLiteral("Acao€") << false;
+        QTest::newRow("sem o euro") << acao << QStringLiteral("Ação") << false;
+        QTest::newRow("outro acento") << acao << QStringLiteral("Açáo€") << false;
+    }
+    void passwordComAcentos()
+    {
+        QFETCH(QString, guardada);
+        QFETCH(QString, digitada);
+        QFETCH(bool, abre);
+        MensagensGuionadas caixas;
+        PastaTeste pasta;
+        pasta.nomeiaConta(2, QStringLiteral("Protegida"), guardada);
+        pasta.insereMovimento(2, QStringLiteral("2024-01-02"), 0, 1000);
+        auto janela = pasta.iniciaPrograma();
+
+        QString naCaixa;
+        aoAbrir<Frm_Password>([&](Frm_Password *p) {
+            escreveComoTeclado(p->Text1, digitada);
+            naCaixa = p->Text1->text();
+            QTest::mouseClick(p->Cmd_Entrar, Qt::LeftButton);
+        });
+        janela->Mnu_Banco_Click(2);
+        QCOMPARE(naCaixa, digitada); // every character reached the box
+        QCOMPARE(contaAberta(*janela), abre);
+        QCOMPARE(caixas.textos(),
+                 abre ? QStringList() : QStringList{QStringLiteral("password incorrecta...")});
     }
 
     void sairDoPromptTambemSubmete()

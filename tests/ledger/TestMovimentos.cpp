@@ -356,14 +356,20 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         janela->Mnu_Banco_Click(1);
         FlexGrid *g = janela->MSHFlexGrid1;
-        respondeEditor(janela.get(), QStringLiteral("1"), nullptr, [](Frame2 *f) {
+        // The editor opens again with what was typed; the user cancels it.
+        Aberto reaberto;
+        respondeEditor(janela.get(), QStringLiteral("1"), nullptr, [&](Frame2 *f) {
             f->setCampo(2, QStringLiteral("alterado"));
             f->setCampo(4, QStringLiteral("nota"));
+            respondeEditor(janela.get(), QStringLiteral("2"), &reaberto);
         });
         duploClique(g, 1);
+        QVERIFY(reaberto.abriu);
+        QCOMPARE(reaberto.descricao, QStringLiteral("alterado"));
+        QCOMPARE(reaberto.observacoes, QStringLiteral("nota"));
         QCOMPARE(caixas.caixas.size(), 1);
         QVERIFY(caixas.caixas[0].texto.contains(QStringLiteral("disco cheio")));
-        QVERIFY(caixas.caixas[0].texto.startsWith(QStringLiteral("Ocorreu um erro")));
+        QVERIFY(caixas.caixas[0].texto.startsWith(QStringLiteral("O movimento não foi gravado")));
         QCOMPARE(caixas.caixas[0].icone, Icone::Critico);
         QCOMPARE(movimento(pasta.bd(), a), antes);
         QVERIFY(g->isEnabled());
