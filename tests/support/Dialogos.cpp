@@ -1,4 +1,5 @@
 #include "support/Dialogos.h"
+#include "support/Teclado.h"
 #include "support/RegistoTestes.h"
 #include "app/Frm_Password.h"
 
@@ -119,7 +120,7 @@ void aoAbrirModal(std::function<void(QWidget *)> accao)
 void respondePassword(const QString &texto)
 {
     aoAbrir<Frm_Password>([texto](Frm_Password *p) {
-        QTest::keyClicks(p->Text1, texto);
+        escreve(p->Text1, texto); // accents, the euro sign and emoji too
         QTest::mouseClick(p->Cmd_Entrar, Qt::LeftButton);
     });
 }
