@@ -10,6 +10,12 @@
 //   admin/Administracao.cpp        Administracao: new account, account frame and deletion,
 //                                  general password, category table
 //   admin/Frm_GestaoBancos         the account frame shown inside this window
+//   reports/Listagens.cpp          Listagens: search frame Frm_Pesquisas, the three listings and
+//                                  the report engine CrystalReport1
+//   backup/Backups.cpp             Backups: backup copy and the reminder Frm_Backups
+//   extras/Comunicacao.cpp         Comunicacao: Frm_Email, the mail sender, the program update
+//   extras/Apresentacao.cpp        Apresentacao: frmBrowser, frmTip, the animated picture
+//   import/SubsistemaImportacao    the QIF import into accounts 5 and 6
 // The window runs every subsystem's hooks (Subsistema.h) in registration order at its fixed
 // moments: start state, pictures, activation, end of the run.
 #include <QMainWindow>
