@@ -99,6 +99,7 @@ public:
     QAction *Mnu_Listagem1 = nullptr;
     QAction *Mnu_Listagem2 = nullptr;
     QAction *Mnu_Listagem3 = nullptr;
+    QAction *Mnu_Graficos = nullptr;
     QMenu *Mnu_Opcoes = nullptr;
     QAction *Mnu_Actualizacao = nullptr;
     QAction *Mnu_EnviarEmail = nullptr;
@@ -107,6 +108,10 @@ public:
     QAction *Mnu_UltimasAltercoes = nullptr;
     QAction *Mnu_Manual = nullptr;
     QAction *Mnu_Backups = nullptr;
+    QAction *Mnu_ReporBackup = nullptr;
+    QAction *Mnu_ImportarExtracto = nullptr;
+    QAction *Mnu_AnularImportacao = nullptr;
+    QAction *Mnu_ConfigurarCorreio = nullptr;
     QAction *Mnu_Categorias = nullptr;
     QAction *Mnu_PassGeral = nullptr;
     QAction *Mnu_MestreEnviaEmails = nullptr;

@@ -138,6 +138,8 @@ void Frm_bancos::CriaMenus()
     Mnu_Listagem1 = item(Mnu_Pesquisas, "Mnu_Listagem1", QStringLiteral("Bancos / saldos"));
     Mnu_Listagem2 = item(Mnu_Pesquisas, "Mnu_Listagem2", QStringLiteral("Extracto simples"));
     Mnu_Listagem3 = item(Mnu_Pesquisas, "Mnu_Listagem3", QStringLiteral("Extracto detalhado"));
+    separador(Mnu_Pesquisas, "Mnu_VaziaGraficos");
+    Mnu_Graficos = item(Mnu_Pesquisas, "Mnu_Graficos", QStringLiteral("Gráficos..."));
 
     Mnu_Opcoes = nomeia(barra->addMenu(QStringLiteral("Opções")), "Mnu_Opcoes");
     Mnu_Actualizacao = item(Mnu_Opcoes, "Mnu_Actualizacao",
@@ -153,6 +155,14 @@ void Frm_bancos::CriaMenus()
     Mnu_Manual = item(Mnu_Opcoes, "Mnu_Manual", QStringLiteral("Manual"));
     separador(Mnu_Opcoes, "mNU_vAZIO1");
     Mnu_Backups = item(Mnu_Opcoes, "Mnu_Backups", QStringLiteral("Backups (Cópias de Segurança)"));
+    Mnu_ReporBackup = item(Mnu_Opcoes, "Mnu_ReporBackup",
+                           QStringLiteral("Repor cópia de segurança..."));
+    Mnu_ImportarExtracto = item(Mnu_Opcoes, "Mnu_ImportarExtracto",
+                                QStringLiteral("Importar extracto bancário..."));
+    Mnu_AnularImportacao = item(Mnu_Opcoes, "Mnu_AnularImportacao",
+                                QStringLiteral("Anular última importação"));
+    Mnu_ConfigurarCorreio = item(Mnu_Opcoes, "Mnu_ConfigurarCorreio",
+                                 QStringLiteral("Configurar correio..."));
     Mnu_Categorias = item(Mnu_Opcoes, "Mnu_Categorias", QStringLiteral("Tabela de Categorias"));
     Mnu_PassGeral = item(Mnu_Opcoes, "Mnu_PassGeral", QStringLiteral("Password Geral"));
     Mnu_MestreEnviaEmails =

@@ -64,7 +64,8 @@ private slots:
                               "Mnu_MovCredito=Criar Movimento a Crédito"}));
         QCOMPARE(itens(janela->Mnu_Pesquisas),
                  (QStringList{"Mnu_Listagem1=Bancos / saldos", "Mnu_Listagem2=Extracto simples",
-                              "Mnu_Listagem3=Extracto detalhado"}));
+                              "Mnu_Listagem3=Extracto detalhado", "-",
+                              "Mnu_Graficos=Gráficos..."}));
         QCOMPARE(itens(janela->Mnu_Opcoes),
                  (QStringList{"Mnu_Actualizacao=Actualização de nova versão na Internet",
                               "Mnu_EnviarEmail=Enviar Email (sugestões, etc.)",
@@ -72,6 +73,10 @@ private slots:
                               "Mnu_FAQ=FAQ - Perguntas Frequentes ????",
                               "Mnu_UltimasAltercoes=Ultimas Alterações", "Mnu_Manual=Manual", "-",
                               "Mnu_Backups=Backups (Cópias de Segurança)",
+                              "Mnu_ReporBackup=Repor cópia de segurança...",
+                              "Mnu_ImportarExtracto=Importar extracto bancário...",
+                              "Mnu_AnularImportacao=Anular última importação",
+                              "Mnu_ConfigurarCorreio=Configurar correio...",
                               "Mnu_Categorias=Tabela de Categorias",
                               "Mnu_PassGeral=Password Geral",
                               "Mnu_MestreEnviaEmails=Olá Mestre - vamos enviar emails de actualização?"}));
