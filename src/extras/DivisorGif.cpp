@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace DivisorGif {
 
 Divisao divide(const QByteArray &buf)
@@ -26,6 +28,20 @@ Divisao divide(const QByteArray &buf)
         j = proxima + 2;
     }
     return d;
+}
+
+qsizetype TotalAEscrever(const Divisao &d)
+{
+    qsizetype total = 0;
+    for (const Troco &t : d.quadros)
+        total += d.cabecalho.size() + t.tamanho;
+    return total;
+}
+
+qsizetype LimiteEscrita(qsizetype tamanho)
+{
+    constexpr qsizetype MiB = 1024 * 1024;
+    return std::clamp(8 * tamanho, MiB, 64 * MiB);
 }
 
 QString PastaTemporaria(const QString &pastaAplicacao)
@@ -72,9 +88,12 @@ Resultado LoadGif(const QString &lzFilename, const QString &pastaAplicacao)
         r.estado = Estado::FormatoInvalido;
         return r;
     }
-    r.estado = Estado::Carregado;
-
     const Divisao d = divide(buf);
+    if (TotalAEscrever(d) > LimiteEscrita(buf.size())) {
+        r.estado = Estado::FormatoInvalido; // nothing written
+        return r;
+    }
+    r.estado = Estado::Carregado;
     const QString pasta = PastaTemporaria(pastaAplicacao);
     LimpezaTemporaria limpeza(pasta);
     const auto nome = [&](size_t k) {

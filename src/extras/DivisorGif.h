@@ -39,6 +39,13 @@ struct Divisao {
 // frames; no marker gives none.
 Divisao divide(const QByteArray &buf);
 
+// What the cut files of one picture add up to (each carries the whole header).
+qsizetype TotalAEscrever(const Divisao &d);
+// How much one picture of tamanho bytes may make the splitter write: eight times its size, at
+// least 1 MiB, at most 64 MiB. A normal animation stays far below; a crafted one (a long header
+// and thousands of empty frames) would fill the disk, and is treated as an unreadable picture.
+qsizetype LimiteEscrita(qsizetype tamanho);
+
 enum class Estado { SemFicheiro, FormatoInvalido, Carregado };
 
 struct Resultado {

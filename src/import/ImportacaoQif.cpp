@@ -111,25 +111,28 @@ void PreparaContaImportada(BaseDados &bd, int numBanco)
                {NomeContaImportada, numBanco});
 }
 
+QString avisoBanco5Vazio()
+{
+    return QStringLiteral("A tabela banco5 da base de importação não tem linhas: não há nada "
+                          "para importar para a conta 5.\r\rNada foi alterado.");
+}
+
 Resumo importa(BaseDados &bd, const QStringList &linhas5, const QStringList &linhas6)
 {
+    if (linhas5.isEmpty())
+        throw ErroImportacao(avisoBanco5Vazio());
     Resumo resumo;
+    resumo.so5 = linhas6.isEmpty();
+    const QList<int> contas = resumo.so5 ? QList<int>{5} : QList<int>{5, 6};
     Transaccao transaccao(bd);
-    for (const int n : {5, 6})
+    for (const int n : contas)
         ApagaMovimentosImportacao(bd, n);
-    for (const int n : {5, 6})
+    for (const int n : contas)
         PreparaContaImportada(bd, n);
     GravacaoMovimentos gravacao(bd);
-    if (linhas5.isEmpty()) {
-        resumo.parouAntes = true;
-        return resumo;
-    }
     resumo.movimentos5 = importaLinhas(gravacao, linhas5, 5);
-    if (linhas6.isEmpty()) {
-        resumo.parouAntes = true;
-        return resumo;
-    }
-    resumo.movimentos6 = importaLinhas(gravacao, linhas6, 6);
+    if (!resumo.so5)
+        resumo.movimentos6 = importaLinhas(gravacao, linhas6, 6);
     return resumo;
 }
 

@@ -14,14 +14,18 @@ inline const QString NomeContaImportada = QStringLiteral("Banco Importado do MsM
 
 struct Resumo {
     int movimentos5 = 0, movimentos6 = 0;
-    // An empty banco5 stops the import once both accounts are emptied, before banco6 is read;
-    // an empty banco6 stops it after account 5. The program then carries on running.
-    bool parouAntes = false;
+    bool so5 = false; // banco6 was empty: account 6 was left exactly as it was
 };
 
+// With banco6 empty only account 5 is replaced, and account 6 keeps its name, password and
+// movements: emptying it for nothing would lose a ledger. An empty banco5 has nothing to
+// import and is refused before anything changes (ErroImportacao).
 // Throws ErroImportacao for a line that cannot be read (nothing changed) and ErroBaseDados
 // for an engine error (nothing changed).
 Resumo importa(BaseDados &bd, const QStringList &linhas5, const QStringList &linhas6);
+
+// The refusal of an export without movements for account 5 (an empty banco5).
+QString avisoBanco5Vazio();
 
 // The steps, each inside the caller's transaction.
 void ApagaMovimentosImportacao(BaseDados &bd, int numBanco);

@@ -1,4 +1,5 @@
 #include "import/LeitorQif.h"
+#include "data/Texto.h"
 
 namespace {
 
@@ -42,12 +43,7 @@ struct Cursor {
 
 QString LeitorQif::corta(QStringView texto, int n)
 {
-    if (texto.size() <= n)
-        return texto.toString();
-    QStringView r = texto.first(n);
-    if (!r.isEmpty() && r.back().isHighSurrogate())
-        r.chop(1);
-    return r.toString();
+    return Texto::corta(texto.toString(), n);
 }
 
 std::optional<QDate> LeitorQif::interpretaData(QStringView texto)

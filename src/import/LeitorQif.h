@@ -48,7 +48,8 @@ public:
     // cents. Anything else, or beyond Dinheiro::MAXIMO: nullopt.
     static std::optional<Dinheiro> interpretaValor(QStringView texto);
 
-    // The first n UTF-16 units of the text, never ending inside a surrogate pair.
+    // The first n characters of the text as the user sees them (as every column is cut): a
+    // letter with a combining accent, an emoji or a flag is kept whole or left out whole.
     static QString corta(QStringView texto, int n);
 
 private:

@@ -49,6 +49,14 @@ void SubsistemaImportacao::Lbl_TituloModulo_DblClick()
                   .arg(BaseImportacao::NomeFicheiro, erro.mensagem()));
         return;
     }
+    if (linhas5.isEmpty()) {
+        avisa(ImportacaoQif::avisoBanco5Vazio());
+        return;
+    }
+    if (linhas6.isEmpty())
+        MsgBox(QStringLiteral("A tabela banco6 da base de importação não tem linhas: só a conta "
+                              "5 será importada, e a conta 6 fica como está."),
+               QMessageBox::Ok, Icone::Informacao);
     if (MsgBox(QStringLiteral("\r\nDeseja mesmo Importar dados?"),
                QMessageBox::Yes | QMessageBox::No, Icone::Nenhum,
                QStringLiteral("Importação do msmoney para o local do banco 5"))
@@ -56,10 +64,9 @@ void SubsistemaImportacao::Lbl_TituloModulo_DblClick()
         return;
     MsgBox(QStringLiteral("Espere até o programa sair..."));
 
-    ImportacaoQif::Resumo resumo;
     try {
         CursorEspera espera;
-        resumo = ImportacaoQif::importa(contexto().ligacao(), linhas5, linhas6);
+        ImportacaoQif::importa(contexto().ligacao(), linhas5, linhas6);
     } catch (const ErroImportacao &erro) {
         avisa(erro.mensagem());
         return;
@@ -69,8 +76,8 @@ void SubsistemaImportacao::Lbl_TituloModulo_DblClick()
                   .arg(erro.mensagem()));
         return;
     }
-    if (resumo.parouAntes)
-        return;
+    // The accounts' menu and an open grid now describe what is gone: the run ends, as the user
+    // was told, and the next start shows the imported accounts.
     FechaLigacao();
     QCoreApplication::exit(0);
 }

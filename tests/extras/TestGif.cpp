@@ -165,6 +165,17 @@ private slots:
         QTest::newRow("GIF cortado no cabecalho") << GifTeste::gif(6).left(90) << false << 0;
         // Four whole markers before the cut: three frames.
         QTest::newRow("GIF cortado a meio") << GifTeste::gif(6).left(200) << false << 3;
+        // 7 KB: a header of 6 KB (a comment block) and 300 empty frames would make the
+        // splitter write 1.8 MB, each file carrying the whole header; refused before writing.
+        QByteArray enorme = GifTeste::gif(0, false);
+        enorme += QByteArray("\x21\xFE", 2);
+        for (int i = 0; i < 24; ++i)
+            enorme += char(250) + QByteArray(250, 'c');
+        enorme += '\x00';
+        for (int i = 0; i < 300; ++i)
+            enorme += QByteArray("\x21\xF9\x00", 3);
+        enorme += '\x3B';
+        QTest::newRow("GIF que escreveria muitas vezes o seu tamanho") << enorme << true << 0;
     }
     void naoEhGif()
     {

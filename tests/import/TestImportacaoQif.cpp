@@ -104,7 +104,7 @@ private slots:
         const ImportacaoQif::Resumo r = ImportacaoQif::importa(*m_bd, linhas5, linhas6);
         QCOMPARE(r.movimentos5, 3);
         QCOMPARE(r.movimentos6, 1);
-        QVERIFY(!r.parouAntes);
+        QVERIFY(!r.so5);
 
         // Renamed and blanked; Saldo, ultimo and ultimavezreg untouched; account 3 whole.
         const QString sql = QStringLiteral("SELECT banco, dependencia, numconta, nib, gestor, "
@@ -182,24 +182,64 @@ private slots:
         QVERIFY(!m_bd->emTransaccao());
     }
 
-    // The early stop on an empty table: both accounts emptied and renamed, banco6 not read
-    // when banco5 is empty.
-    void paragemAntecipada()
+    // An export without movements for one account. banco5 empty: nothing to import, refused
+    // with nothing changed. banco6 empty: account 5 alone is replaced, and account 6 keeps its
+    // name, password, movements and extras (emptying it would lose a ledger for nothing).
+    void exportacaoIncompleta_data()
     {
-        const auto r = ImportacaoQif::importa(*m_bd, {}, {"D1/1'05", "T1", "LA"});
-        QVERIFY(r.parouAntes);
-        QCOMPARE(r.movimentos6, 0);
-        for (int n : {5, 6}) {
-            QCOMPARE(linhasDe(*m_bd,
-                              QStringLiteral("SELECT count(*) FROM TabBancos1Det WHERE "
-                                             "NumBanco = ?"),
-                              n),
-                     QStringList{"0"});
-            QCOMPARE(linhasDe(*m_bd, QStringLiteral("SELECT banco FROM TabBancos WHERE "
-                                                    "NumBanco = ?"),
-                              n),
-                     QStringList{"Banco Importado do MsMoney"});
+        QTest::addColumn<QStringList>("linhas5");
+        QTest::addColumn<QStringList>("linhas6");
+        QTest::addColumn<bool>("recusada");
+        const QStringList um = {"D1/1'05", "T1", "LA"};
+        QTest::newRow("banco5 vazio") << QStringList{} << um << true;
+        QTest::newRow("ambas vazias") << QStringList{} << QStringList{} << true;
+        QTest::newRow("banco6 vazio") << um << QStringList{} << false;
+    }
+
+    void exportacaoIncompleta()
+    {
+        QFETCH(QStringList, linhas5);
+        QFETCH(QStringList, linhas6);
+        QFETCH(bool, recusada);
+        const QStringList antes = conteudo(*m_bd);
+        const auto conta = [&](int n) {
+            return linhasDe(*m_bd, QStringLiteral("SELECT * FROM TabBancos WHERE NumBanco = ?"),
+                            n)
+                   + linhasDe(*m_bd,
+                              QStringLiteral("SELECT * FROM TabBancos1Det WHERE NumBanco = ?"),
+                              n)
+                   + linhasDe(*m_bd,
+                              QStringLiteral("SELECT * FROM TabBancosDetOutros "
+                                             "WHERE NumBanco = ?"),
+                              n);
+        };
+        const QStringList conta6 = conta(6);
+        if (recusada) {
+            try {
+                ImportacaoQif::importa(*m_bd, linhas5, linhas6);
+                QFAIL("an empty banco5 was imported");
+            } catch (const ErroImportacao &e) {
+                QVERIFY2(e.mensagem().contains(QStringLiteral("banco5")),
+                         qPrintable(e.mensagem()));
+                QVERIFY(e.mensagem().contains(QStringLiteral("Nada foi alterado.")));
+            }
+            QCOMPARE(conteudo(*m_bd), antes);
+            QVERIFY(!m_bd->emTransaccao());
+            return;
         }
+        const auto r = ImportacaoQif::importa(*m_bd, linhas5, linhas6);
+        QVERIFY(r.so5);
+        QCOMPARE(r.movimentos5, 1);
+        QCOMPARE(conta(6), conta6);
+        QCOMPARE(linhasDe(*m_bd,
+                          QStringLiteral("SELECT Descricao, Credito FROM TabBancos1Det "
+                                         "WHERE NumBanco = ?"),
+                          5),
+                 QStringList{"|100"});
+        QCOMPARE(linhasDe(*m_bd, QStringLiteral("SELECT banco, ObservDiversas FROM TabBancos "
+                                                "WHERE NumBanco = ?"),
+                          5),
+                 QStringList{"Banco Importado do MsMoney|"});
     }
 
     void linhasDosFicheiros_data()

@@ -147,10 +147,17 @@ private slots:
         QTest::newRow("beneficiario de 60 fica com 40")
             << QStringList{"D1/1'05", "P" + p60, "M" + p60, "N" + p60, "L" + p60}
             << QStringList{QStringLiteral("2005-01-01|%1|%1|0|%1|%1").arg(p60.left(40))};
-        QTest::newRow("corte em caracteres inteiros")
-            << QStringList{"D1/1'05", "P" + QString(39, u'x') + QStringLiteral("\U0001F600z"),
-                           "L"}
-            << QStringList{"2005-01-01||" + QString(39, u'x') + "|0||"};
+        // Texts are cut on whole characters as the user sees them, as every column is.
+        const QString x39 = QString(39, u'x');
+        QTest::newRow("emoji no 40.o caracter fica inteiro")
+            << QStringList{"D1/1'05", "P" + x39 + QStringLiteral("\U0001F600z"), "L"}
+            << QStringList{"2005-01-01||" + x39 + QStringLiteral("\U0001F600") + "|0||"};
+        QTest::newRow("acento combinado no 40.o caracter fica com a letra")
+            << QStringList{"D1/1'05", "M" + x39 + QStringLiteral("e\u0301tc"), "L"}
+            << QStringList{"2005-01-01|||0|" + x39 + QStringLiteral("e\u0301") + "|"};
+        QTest::newRow("bandeira no 41.o caracter sai inteira")
+            << QStringList{"D1/1'05", "P" + x39 + QStringLiteral("a\U0001F1F5\U0001F1F9"), "L"}
+            << QStringList{"2005-01-01||" + x39 + "a|0||"};
         QTest::newRow("L antes de qualquer D")
             << QStringList{"PSem data", "T1", "L"} << QStringList{"||Sem data|100||"};
         QTest::newRow("linhas vazias e desconhecidas ignoradas")
@@ -183,7 +190,8 @@ private slots:
                                  QStringLiteral("P\xD83D"), QString(100000, u'9').prepend(u'T')})
             QVERIFY(leitor.trataLinha(l) != LeitorQif::Resultado::Movimento);
         QCOMPARE(leitor.trataLinha(QStringLiteral("P\xD83D")), LeitorQif::Resultado::Lida);
-        QCOMPARE(LeitorQif::corta(QStringLiteral("ab\xD83D\xDE00"), 3), QStringLiteral("ab"));
+        QCOMPARE(LeitorQif::corta(QStringLiteral("ab\U0001F600c"), 3),
+                 QStringLiteral("ab\U0001F600"));
     }
 };
 

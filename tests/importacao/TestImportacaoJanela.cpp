@@ -141,6 +141,40 @@ private slots:
                  QStringLiteral("Comissões"));
     }
 
+    // An export of account 5 alone (banco6 empty): the user is told before the question that
+    // account 6 stays as it is; after the import the run ends, so no menu or grid shows the
+    // accounts as they were, and the next start has account 5 imported and account 6 whole.
+    void so5ETermina()
+    {
+        PastaTeste pasta;
+        preparaContas(pasta);
+        carregaQif(pasta, Conta5Qif, QByteArray());
+        MensagensGuionadas caixas;
+        auto janela = pasta.iniciaPrograma();
+        aoAbrir<Frm_Tabelas>([&](Frm_Tabelas *t) { duploCliqueNoTitulo(t); });
+        QTimer::singleShot(0, janela.get(), [&] { janela->Mnu_Categorias->trigger(); });
+        QTimer seguranca;
+        seguranca.setSingleShot(true);
+        connect(&seguranca, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        seguranca.start(30000);
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(caixas.textos(),
+                 (QStringList{"A tabela banco6 da base de importação não tem linhas: só a conta "
+                              "5 será importada, e a conta 6 fica como está.",
+                              "\r\nDeseja mesmo Importar dados?",
+                              "Espere até o programa sair..."}));
+        janela.reset();
+
+        auto outra = pasta.iniciaPrograma();
+        QCOMPARE(outra->Mnu_Banco[5]->text(), QStringLiteral("Banco Importado do MsMoney"));
+        QCOMPARE(outra->Mnu_Banco[6]->text(), QStringLiteral("Antiga 6"));
+        outra->Mnu_Banco_Click(5);
+        QCOMPARE(outra->MSHFlexGrid1->Rows() - FlexGrid::FixedRows, 2);
+        outra->Mnu_Banco_Click(6);
+        QCOMPARE(outra->MSHFlexGrid1->Rows() - FlexGrid::FixedRows, 1);
+        QCOMPARE(outra->MSHFlexGrid1->TextMatrix(1, 4), QStringLiteral("Velho"));
+    }
+
     // Whatever stops the import, the ledger is as it was and the program goes on running.
     void nadaMuda_data()
     {
@@ -152,6 +186,8 @@ private slots:
         QTest::newRow("exportacao danificada")
             << QByteArray(Conta5Qif).replace("T2,000.00", "T2.000,00") << false << true
             << QStringLiteral("linha 10 da tabela banco5");
+        QTest::newRow("banco5 vazio")
+            << QByteArray() << false << true << QStringLiteral("não há nada para importar");
         QTest::newRow("sem base de importacao")
             << QByteArray() << true << true << QStringLiteral("quorvel-qif");
     }
