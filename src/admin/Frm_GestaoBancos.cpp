@@ -76,7 +76,7 @@ Frm_GestaoBancos::Frm_GestaoBancos(QWidget *pai) : QGroupBox(pai)
     Cmd_ApagarTudo =
         new QPushButton(QStringLiteral("Apaga todos os dados desde banco (inicialização)"), this);
     Cmd_ApagarTudo->setObjectName(QStringLiteral("Cmd_ApagarTudo"));
-    Cmd_ApagarTudo->setGeometry(rectTwips(EsquerdaCaixa + 4320, topoBotoes, 4400, 450));
+    Cmd_ApagarTudo->setGeometry(rectTwips(EsquerdaCaixa + 4320, topoBotoes, 4800, 450));
     for (QPushButton *b : {Cmd_Fechar1, Cmd_Cancelar1, Cmd_ApagarTudo})
         b->setAutoDefault(false);
 

@@ -130,6 +130,7 @@ public:
 
 protected:
     bool event(QEvent *e) override;
+    bool eventFilter(QObject *objecto, QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "app/Frm_bancos.h"
 #include "admin/Frm_GestaoBancos.h"
 #include "ledger/Frame2.h"
+#include "ledger/Razao.h"
 #include "platform/BotaoQuebraTexto.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/EtiquetaInformacao.h"
@@ -10,6 +11,7 @@
 #include "platform/Medidas.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -87,11 +89,12 @@ void Frm_bancos::CriaControlos()
     Cmd_CriaNovaEntrada =
         nomeia(new BotaoQuebraTexto(QStringLiteral("Criar Novo Movimento a Crédito"), area),
                "Cmd_CriaNovaEntrada");
-    Cmd_CriaNovaEntrada->setGeometry(rectTwips(4560, 7080, 810, 690));
+    // 1050 twips rather than the design's 810: at 96 dpi the word "Movimento" needs the room.
+    Cmd_CriaNovaEntrada->setGeometry(rectTwips(4560, 7080, 1050, 690));
     Cmd_CriaNovaEntradaDebito =
         nomeia(new BotaoQuebraTexto(QStringLiteral("Criar Novo Movimento a Débito"), area),
                "Cmd_CriaNovaEntradaDebito");
-    Cmd_CriaNovaEntradaDebito->setGeometry(rectTwips(5400, 7080, 810, 690));
+    Cmd_CriaNovaEntradaDebito->setGeometry(rectTwips(EsquerdaBotaoDebito, 7080, 1050, 690));
     for (QPushButton *b : {Cmd_CriaNovaEntrada, Cmd_CriaNovaEntradaDebito}) {
         QFont pequena = b->font();
         pequena.setPointSizeF(pequena.pointSizeF() * 0.85);
@@ -105,6 +108,9 @@ void Frm_bancos::CriaControlos()
 
     Label3 = nomeia(new EtiquetaClicavel(area), "Label3");
     Label3->setGeometry(rectTwips(120, 7200, 4000, 300));
+    // The link and the ledger's help label share the bottom-left corner: the link shows only
+    // while the help label does not (eventFilter), so neither is drawn over the other.
+    Label25_0->installEventFilter(this);
     GifView = nomeia(new QLabel(area), "GifView");
     GifView->setGeometry(rectTwips(6960, 7080, 4800, 700));
     GifView->setAlignment(Qt::AlignCenter);
@@ -193,4 +199,11 @@ void Frm_bancos::LigaControlos()
     connect(Mnu_PassGeral, &QAction::triggered, this, &Frm_bancos::Mnu_PassGeral_Click);
     connect(Mnu_Categorias, &QAction::triggered, this, &Frm_bancos::Mnu_Categorias_Click);
     connect(Mnu_Sair, &QAction::triggered, this, &QWidget::close);
+}
+
+bool Frm_bancos::eventFilter(QObject *objecto, QEvent *e)
+{
+    if (objecto == Label25_0 && (e->type() == QEvent::Show || e->type() == QEvent::Hide))
+        Label3->setVisible(e->type() == QEvent::Hide);
+    return QMainWindow::eventFilter(objecto, e);
 }

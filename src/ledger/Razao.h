@@ -30,6 +30,10 @@ class QPushButton;
 
 // The main window's controls the ledger drives, besides the grid, the frame and the account
 // number box of the context.
+// Left of the debit creation button, in twips: beside the credit button of 1050 twips at 4560
+// (the design's 5400 left both captions no room for the word "Movimento").
+inline constexpr int EsquerdaBotaoDebito = 5640;
+
 struct VistaRazao {
     EtiquetaClicavel *Image1 = nullptr;          // the start picture
     EtiquetaClicavel *Lbl_NomeDoBanco = nullptr; // the open account's name

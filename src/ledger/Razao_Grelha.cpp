@@ -66,7 +66,7 @@ void Razao::CarregaMovimentos()
     m_vista.Label1_10->move(twips(7520), twips(6540));
     m_vista.Label25_0->move(twips(120), twips(7080));
     m_vista.Cmd_CriaNovaEntrada->move(twips(4560), twips(7080));
-    m_vista.Cmd_CriaNovaEntradaDebito->move(twips(5400), twips(7080));
+    m_vista.Cmd_CriaNovaEntradaDebito->move(twips(EsquerdaBotaoDebito), twips(7080));
 
     const CursorEspera ampulheta;
     FlexGrid &g = *contexto().grelha;
