@@ -3,6 +3,7 @@
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaCategorias.h"
+#include "platform/BotaoQuebraTexto.h"
 #include "platform/CaixaValor.h"
 #include "platform/EtiquetaInformacao.h"
 #include "platform/Imagens.h"
@@ -47,10 +48,12 @@ Frm_Categoria::Frm_Categoria(QWidget *dono, const QString &nome) : QDialog(dono)
     Label25_0->setObjectName(QStringLiteral("Label25(0)"));
     Label25_0->setGeometry(rectTwips(120, 1560, 4215, 855));
 
-    Cmd_Cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    // Picture buttons: the picture above the caption, as designed; beside it "Cancelar" had
+    // no room.
+    Cmd_Cancelar = new BotaoQuebraTexto(QStringLiteral("Cancelar"), this);
     Cmd_Cancelar->setObjectName(QStringLiteral("Cmd_Cancelar"));
     Cmd_Cancelar->setGeometry(rectTwips(4440, 1560, 1215, 855));
-    Cmd_Validar = new QPushButton(QStringLiteral("Ok"), this);
+    Cmd_Validar = new BotaoQuebraTexto(QStringLiteral("Ok"), this);
     Cmd_Validar->setObjectName(QStringLiteral("Cmd_Validar"));
     Cmd_Validar->setGeometry(rectTwips(5760, 1560, 1215, 855));
     for (QPushButton *b : {Cmd_Cancelar, Cmd_Validar})

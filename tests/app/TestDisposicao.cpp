@@ -2,7 +2,14 @@
 // short by its control, no text drawn over another. Each window is opened the way a user opens
 // it; every visible label, button and tick box is measured against its room, and the texts of
 // one parent must not overlap. QUORVEL_CAPTURAS=DIR also saves a picture of each window there.
+#include "admin/Frm_Categoria.h"
+#include "app/Frm_Password.h"
 #include "app/Frm_bancos.h"
+#include "app/ModuloArranque.h"
+#include "backup/Frm_Backups.h"
+#include "data/BaseDados.h"
+#include "extras/frmTip.h"
+#include "ledger/Frm_Ajuda.h"
 #include "platform/FlexGrid.h"
 #include "support/Dialogos.h"
 #include "support/MensagensGuionadas.h"
@@ -69,18 +76,21 @@ QString naoCabe(QWidget *w)
         const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b);
         int largura = room.width();
         if (!b->icon().isNull())
-            largura -= b->iconSize().width() + 4;
+            largura -= b->icon().actualSize(b->iconSize()).width() + 4;
         // A caption that wraps (BotaoQuebraTexto) needs each word to fit and the lines to fit
-        // the height; any other caption is one line.
+        // the height
+        // (its picture, if any, above the caption); any other caption is one line.
         const bool quebra = b->inherits("BotaoQuebraTexto");
-        const QRect preciso = fm.boundingRect(QRect(0, 0, b->width() - 6, b->height()),
+        const int alturaTexto =
+            b->height() - 4 - (b->icon().isNull() ? 0 : b->icon().actualSize(b->iconSize()).height());
+        const QRect preciso = fm.boundingRect(QRect(0, 0, b->width() - 6, alturaTexto),
                                               Qt::AlignCenter | Qt::TextWordWrap, texto);
         const int precisa = quebra ? preciso.width() : fm.horizontalAdvance(texto);
         const int disponivel = quebra ? b->width() - 6 : largura;
         if (precisa > disponivel)
             return falta(QStringLiteral("largura %1 > %2").arg(precisa).arg(disponivel));
-        if (quebra && preciso.height() > b->height() - 4)
-            return falta(QStringLiteral("altura %1 > %2").arg(preciso.height()).arg(b->height() - 4));
+        if (quebra && preciso.height() > alturaTexto)
+            return falta(QStringLiteral("altura %1 > %2").arg(preciso.height()).arg(alturaTexto));
         return {};
     }
     if (auto *c = qobject_cast<QCheckBox *>(w)) {
@@ -131,9 +141,12 @@ void verifica(QWidget *janela, const QString &caso)
 enum class Abertura { Inicio, ContaAberta, Pesquisa, GestaoBancos, Editor, Tabelas, PassGeral,
                       Email };
 
+using FazJanela = std::function<QWidget *(Frm_bancos *)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Abertura)
+Q_DECLARE_METATYPE(FazJanela)
 
 class TestDisposicao : public QObject
 {
@@ -211,6 +224,40 @@ private slots:
         case Abertura::Inicio:
             break;
         }
+    }
+
+    // The small windows, built as their callers build them and shown over the main window.
+    void janelasPequenas_data()
+    {
+        QTest::addColumn<FazJanela>("faz");
+        QTest::newRow("password") << FazJanela([](Frm_bancos *j) -> QWidget * {
+            return new Frm_Password(j);
+        });
+        QTest::newRow("nova categoria") << FazJanela([](Frm_bancos *j) -> QWidget * {
+            return new Frm_Categoria(j, QStringLiteral("Reparações"));
+        });
+        QTest::newRow("ajuda dos campos") << FazJanela([](Frm_bancos *j) -> QWidget * {
+            return new Frm_Ajuda(j);
+        });
+        QTest::newRow("aviso de copias de seguranca") << FazJanela([](Frm_bancos *j) -> QWidget * {
+            return new Frm_Backups([]() -> BaseDados & { return Ligacao(); }, j);
+        });
+        QTest::newRow("dica do dia") << FazJanela([](Frm_bancos *j) -> QWidget * {
+            return new frmTip(j, j->Mnu_DicasEntrada);
+        });
+    }
+
+    void janelasPequenas()
+    {
+        QFETCH(FazJanela, faz);
+        MensagensGuionadas caixas;
+        PastaTeste pasta;
+        auto janela = pasta.iniciaPrograma();
+        QVERIFY(janela);
+        std::unique_ptr<QWidget> w(faz(janela.get()));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        verifica(w.get(), QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
     }
 };
 
