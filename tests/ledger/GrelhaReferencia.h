@@ -4,6 +4,7 @@
 // Tests compare the window's grid with it, cell by cell.
 #include "data/BaseDados.h"
 #include "data/Regional.h"
+#include "data/Relogio.h"
 #include "data/TabelaMovimentos.h"
 #include "ledger/ColunasGrelha.h"
 #include "platform/FlexGrid.h"
@@ -24,7 +25,7 @@ inline Dinheiro preenche(FlexGrid &g, BaseDados &bd, int numBanco)
     g.setColAlignment(S, Alinhamento::Centro);
     for (int c = NumAutomatico; c < NumColunas; ++c)
         g.setTextMatrix(0, c, TabelaMovimentos::Colunas.at(c - 1));
-    const QDate hoje = QDate::currentDate();
+    const QDate hoje = Relogio::hoje();
     Dinheiro saldo;
     for (int r = 1; r < g.Rows(); ++r) {
         const Movimento &m = movimentos[size_t(r - 1)];

@@ -30,7 +30,7 @@ void geraRazaoVariado(BaseDados &bd, int quantos)
     const QStringList situacoes{"V", "", "A", "a", " A", "AB", "Á", "V"};
     const QStringList descricoes{"Renda", "Água e saneamento", "", QString(60, QChar(u'ç')),
                                  "Pagamento a fornecedor nº 12"};
-    const QDate hoje = QDate::currentDate();
+    const QDate hoje = Relogio::hoje();
     Transaccao t(bd);
     for (int i = 0; i < quantos; ++i) {
         QVariant data;
@@ -237,7 +237,7 @@ private slots:
         {
             Transaccao t(pasta.bd());
             DadosDemonstracao::geraMovimentos(pasta.bd(), 1, 100000,
-                                              QDate::currentDate().addYears(-10), 7);
+                                              Relogio::hoje().addYears(-10), 7);
         }
         auto janela = pasta.iniciaPrograma();
         janela->Mnu_Banco_Click(1);
