@@ -1,10 +1,26 @@
 // Any bytes as a QIF file, decoded and read line by line, and the same bytes taken as raw
-// UTF-16 (lone surrogates included) through the date, amount and cut helpers.
+// UTF-16 (lone surrogates included) through the date, amount and cut helpers; a cut text is a
+// prefix of at most its width in characters as the user sees them, never ending inside one.
 #include "import/LeitorQif.h"
 #include "import/LinhasQif.h"
 
+#include <QTextBoundaryFinder>
 #include <cstdint>
 #include <cstring>
+
+namespace {
+
+// Characters as the user sees them (grapheme clusters), as every column is cut.
+qsizetype caracteres(const QString &texto)
+{
+    QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, texto);
+    qsizetype n = 0;
+    while (limites.toNextBoundary() >= 0)
+        ++n;
+    return n;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
 {
@@ -14,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
     for (const QString &linha : LinhasQif::linhasDe(bytes)) {
         leitor.trataLinha(linha);
         const MovimentoQif &m = leitor.movimento();
-        if (m.beneficiario.size() > LeitorQif::LarguraCampo || m.categoria.size() > 40)
+        if (caracteres(m.beneficiario) > LeitorQif::LarguraCampo
+            || caracteres(m.categoria) > LeitorQif::LarguraCampo)
             __builtin_trap();
     }
     QString utf16(qsizetype(tamanho / 2), Qt::Uninitialized);
@@ -28,10 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
                       || valor->centimos() < -Dinheiro::MAXIMO))
             __builtin_trap();
         const QString cortado = LeitorQif::corta(v, 40);
-        // Never more than 40 units, and never a surrogate pair split by the cut.
-        if (cortado.size() > 40
-            || (cortado.size() < v.size() && v[cortado.size()].isLowSurrogate()
-                && !cortado.isEmpty() && cortado.back().isHighSurrogate()))
+        // A prefix of at most 40 characters, ending where a character ends.
+        const QString inteiro = v.toString();
+        QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, inteiro);
+        limites.setPosition(cortado.size());
+        const bool meio = !cortado.isEmpty() && cortado.size() < inteiro.size();
+        if (!inteiro.startsWith(cortado) || caracteres(cortado) > 40
+            || (meio && !limites.isAtBoundary()))
             __builtin_trap();
     }
     return 0;
