@@ -53,9 +53,8 @@ bool DialogoReposicao::RepoeBackup()
             actual = ExameBackup::resume(Ligacao());
     }
     if (!preparada) {
-        MsgBox(QStringLiteral("Este ficheiro não pode ser reposto: não é uma cópia de segurança "
-                              "completa do Quorvel.\r\r%1\r%2\r\rA base de dados actual não foi "
-                              "alterada.")
+        MsgBox(QStringLiteral("O ficheiro escolhido não pode ser reposto.\r\r%1\r%2\r\rA base de "
+                              "dados actual não foi alterada.")
                    .arg(nativo(escolhido), QStringLiteral("Motivo: ") + reposicao.erro()
                                                + QLatin1Char('.')),
                QMessageBox::Ok, Icone::Critico, Aviso);

@@ -51,7 +51,8 @@ void verificaTabelas(BaseDados &bd)
 {
     for (const TabelaExigida &t : Exigidas) {
         const QString tabela = QString::fromLatin1(t.nome);
-        Registos r = bd.consulta(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {tabela});
+        // The engine's PRAGMA takes no bound name; the names are the program's own constants.
+        Registos r = bd.consulta(QStringLiteral("PRAGMA table_info(\"%1\")").arg(tabela));
         if (r.vazio())
             throw ErroBaseDados(NaoEQuorvel + QStringLiteral(" (falta a tabela ") + tabela
                                 + QLatin1Char(')'));

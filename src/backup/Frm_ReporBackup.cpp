@@ -125,7 +125,9 @@ void Frm_ReporBackup::PreencheContas(const ResumoBase &copia, const ResumoBase &
             return QString();
         return c->banco.isEmpty() ? QStringLiteral("(sem nome)") : c->banco;
     };
-    auto movimentos = [](const ContaResumida *c) { return c ? contagem(c->movimentos) : QString(); };
+    auto movimentos = [](const ContaResumida *c) {
+        return c ? contagem(c->movimentos) : QString();
+    };
 
     Grd_Contas->setRowCount(int(linhas.size()) + 1);
     int linha = 0;
