@@ -149,7 +149,8 @@ private slots:
                                         << "o ficheiro não é uma base de dados do "
                                            "Quorvel (falta a tabela Meta)";
         QTest::newRow("falta uma coluna")
-            << Estrago::SemColuna << "falta a coluna TabBancos1Det.Debito";
+            << Estrago::SemColuna
+            << "o ficheiro não é uma base de dados do Quorvel (falta a coluna TabBancos1Det.Debito)";
         QTest::newRow("versão mais recente")
             << Estrago::VersaoMaisRecente
             << "a cópia foi feita por uma versão mais recente do Quorvel";
