@@ -198,6 +198,22 @@ private slots:
         QCOMPARE(janela->MSHFlexGrid1->Rows(), linhas);
     }
 
+    // The help's restore steps name the menu item as the window shows it and the copy of
+    // before as the restore names it, not the old steps of renaming files by hand.
+    void aAjudaDescreveAReposicaoDoPrograma()
+    {
+        PastaTeste pasta;
+        auto janela = pasta.iniciaPrograma();
+        QFile faq(pasta.caminho(QStringLiteral("FAQ.htm")));
+        QVERIFY(faq.open(QIODevice::ReadOnly));
+        const QString texto = QString::fromUtf8(faq.readAll());
+        const QString menu = QStringLiteral("Opções &gt; ") + janela->Mnu_ReporBackup->text();
+        QVERIFY2(texto.contains(menu), qPrintable(menu));
+        QVERIFY(texto.contains(QStringLiteral("-antes-da-reposicao.MDB")));
+        QVERIFY(texto.contains(QStringLiteral(".local/share/Quorvel/Quorvel")));
+        QVERIFY(!texto.contains(QStringLiteral("dê-lhe o nome <code>quorvel.mdb</code>")));
+    }
+
     void repoeUmaCopiaBoa_data()
     {
         QTest::addColumn<bool>("confirma");
