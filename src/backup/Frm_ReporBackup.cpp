@@ -41,12 +41,17 @@ Frm_ReporBackup::Frm_ReporBackup(const QString &escolhido, const ResumoBase &cop
     setModal(true);
     setFixedSize(twips(Largura), twips(Altura));
 
-    Lbl_Ficheiro = new QLabel(QStringLiteral("Cópia escolhida: ")
-                                  + QDir::toNativeSeparators(escolhido),
-                              this);
+    Lbl_Ficheiro = new QLabel(this);
     Lbl_Ficheiro->setObjectName(QStringLiteral("Lbl_Ficheiro"));
     Lbl_Ficheiro->setGeometry(rectTwips(240, 180, 9120, 300));
     Lbl_Ficheiro->setTextFormat(Qt::PlainText);
+    // A long path loses its middle, never the file's name; the whole path is in the tip.
+    const QString prefixo = QStringLiteral("Cópia escolhida: ");
+    const QFontMetrics medida(Lbl_Ficheiro->font());
+    Lbl_Ficheiro->setText(prefixo
+                          + medida.elidedText(QDir::toNativeSeparators(escolhido), Qt::ElideMiddle,
+                                              Lbl_Ficheiro->width()
+                                                  - medida.horizontalAdvance(prefixo)));
     Lbl_Ficheiro->setToolTip(QDir::toNativeSeparators(escolhido));
 
     Lbl_DataCopia = new QLabel(QStringLiteral("Data da cópia: ") + TextoData(copia), this);
@@ -64,10 +69,13 @@ Frm_ReporBackup::Frm_ReporBackup(const QString &escolhido, const ResumoBase &cop
                                            QStringLiteral("Conta actual"),
                                            QStringLiteral("Movimentos")});
     Grd_Contas->verticalHeader()->hide();
+    // Nine accounts and the totals fit without a scroll bar.
+    Grd_Contas->verticalHeader()->setDefaultSectionSize(twips(285));
     Grd_Contas->setSelectionMode(QAbstractItemView::NoSelection);
     Grd_Contas->setFocusPolicy(Qt::NoFocus);
     QHeaderView *cabecalho = Grd_Contas->horizontalHeader();
     cabecalho->setSectionResizeMode(QHeaderView::Fixed);
+    cabecalho->setStretchLastSection(true);
     const int larguras[NumColunas] = {480, 2880, 1320, 2880, 1320};
     for (int c = 0; c < NumColunas; ++c)
         Grd_Contas->setColumnWidth(c, twips(larguras[c]));
