@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace ApoioBackup;
 using namespace ApoioReposicao;
@@ -29,7 +31,8 @@ enum class Estrago {
     NaoEBaseDados,
     Truncada,
     Vazio,
-    VersaoMaisRecente
+    VersaoMaisRecente,
+    PropriaBase
 };
 
 QByteArray le(const QString &caminho)
@@ -95,6 +98,8 @@ bool fazFicheiro(Estrago estrago, const QString &boa, const QString &destino)
                            "DROP TABLE Velha;"));
         return true;
     }
+    case Estrago::PropriaBase: // chosen in the application folder: nothing to make
+        return true;
     case Estrago::VersaoMaisRecente: {
         if (!escreve(destino, dados))
             return false;
@@ -154,6 +159,8 @@ private slots:
         QTest::newRow("versão mais recente")
             << Estrago::VersaoMaisRecente
             << "a cópia foi feita por uma versão mais recente do Quorvel";
+        QTest::newRow("a própria base de dados")
+            << Estrago::PropriaBase << "é o próprio ficheiro da base de dados em uso";
     }
     void recusaOQueNaoEUmaCopiaInteira()
     {
@@ -165,7 +172,9 @@ private slots:
         QTemporaryDir fora;
         const QString boa = fora.filePath(QStringLiteral("boa.MDB"));
         QVERIFY(fazCopia(pasta.bd(), boa));
-        const QString escolhido = fora.filePath(QStringLiteral("escolhida.MDB"));
+        const QString escolhido = estrago == Estrago::PropriaBase
+                                      ? pasta.caminhoBase()
+                                      : fora.filePath(QStringLiteral("escolhida.MDB"));
         QVERIFY(fazFicheiro(estrago, boa, escolhido));
         const QByteArray escolhidoAntes = resumoFicheiro(escolhido);
 
@@ -212,6 +221,52 @@ private slots:
         QVERIFY(texto.contains(QStringLiteral("-antes-da-reposicao.MDB")));
         QVERIFY(texto.contains(QStringLiteral(".local/share/Quorvel/Quorvel")));
         QVERIFY(!texto.contains(QStringLiteral("dê-lhe o nome <code>quorvel.mdb</code>")));
+    }
+
+    // The disk fills up while the current database is copied, after the user confirmed: the
+    // restore stops there and the ledger stays as it was.
+    void discoCheioNaCopiaDeAntesNaoMudaNada()
+    {
+        PastaTeste pasta;
+        preparaContasDaCopia(pasta.bd());
+        poeMovimentos(pasta.bd(), 1, 600, QStringLiteral("Um texto para encher páginas"));
+        QTemporaryDir fora;
+        const QString boa = fora.filePath(QStringLiteral("boa.MDB"));
+        QVERIFY(fazCopia(pasta.bd(), boa));
+        mudaDepoisDaCopia(pasta.bd());
+        QVERIFY(QFileInfo(pasta.caminhoBase()).size() > 64 * 1024);
+
+        MensagensGuionadas caixas;
+        auto janela = pasta.iniciaPrograma();
+        const QByteArray baseAntes = resumoFicheiro(pasta.caminhoBase());
+        const QStringList ficheirosAntes = ficheirosEm(pasta.caminho());
+        rlimit original{};
+        getrlimit(RLIMIT_FSIZE, &original);
+        const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+        VigiaReposicao vigia([&](Frm_ReporBackup *w) {
+            // A full disk, as the kernel reports it: writes beyond a file size limit fail.
+            rlimit limite = original;
+            limite.rlim_cur = 32 * 1024;
+            setrlimit(RLIMIT_FSIZE, &limite);
+            w->Cmd_Repor->click();
+        });
+        escolheFicheiro(boa);
+        janela->Mnu_ReporBackup->trigger();
+        setrlimit(RLIMIT_FSIZE, &original);
+        std::signal(SIGXFSZ, sinal);
+
+        QCOMPARE(vigia.aberturas, 1);
+        QCOMPARE(caixas.textos().size(), 1);
+        QVERIFY2(caixas.textos().first().startsWith(
+                     QStringLiteral("Não foi possível fazer a cópia da base de dados actual")),
+                 qPrintable(caixas.textos().first()));
+        QVERIFY(caixas.textos().first().endsWith(
+            QStringLiteral("A cópia de segurança não foi reposta; nada foi alterado.")));
+        QCOMPARE(resumoFicheiro(pasta.caminhoBase()), baseAntes);
+        QCOMPARE(ficheirosEm(pasta.caminho()), ficheirosAntes);
+        QVERIFY(LigacaoAberta());
+        QCOMPARE(janela->Mnu_Banco[3]->text(), QStringLiteral("BPI"));
+        QCOMPARE(contaLinhas(Ligacao()), 43 + 600);
     }
 
     void repoeUmaCopiaBoa_data()
