@@ -106,6 +106,11 @@ bool DialogoReposicao::RepoeBackup()
     }
     if (!Reabre(base, antes))
         return false;
+    try {
+        ReposicaoBackup::esqueceMomentoCopia(Ligacao());
+    } catch (const ErroBaseDados &) {
+        // Only a later restore of a hand-made copy would show a time that is not its own.
+    }
     MsgBox(QStringLiteral("Cópia de segurança reposta com sucesso...\r\rA base de dados anterior "
                           "ficou guardada em\r%1")
                .arg(nativo(antes)),

@@ -1,6 +1,7 @@
 #include "backup/ReposicaoBackup.h"
 #include "backup/CopiaSeguranca.h"
 #include "backup/CopiaTemporaria.h"
+#include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
 
 #include <QDir>
@@ -144,4 +145,10 @@ bool ReposicaoBackup::poeNoLugar()
     m_candidato.clear();
     CopiaTemporaria::sincroniza(QFileInfo(m_base).absolutePath(), true);
     return true;
+}
+
+void ReposicaoBackup::esqueceMomentoCopia(BaseDados &bd)
+{
+    bd.executa(QStringLiteral("DELETE FROM Meta WHERE chave = ?"),
+               {CopiaSeguranca::ChaveMomentoCopia});
 }

@@ -48,6 +48,10 @@ public:
 
     const QString &erro() const { return m_erro; }
 
+    // The database in use after a restore forgets when its backup was made: a file copied from
+    // it by hand later must not show that time as its own. Throws ErroBaseDados.
+    static void esqueceMomentoCopia(BaseDados &bd);
+
 private:
     QString m_base;
     QString m_candidato; // the hidden copy, "" when there is none

@@ -349,6 +349,10 @@ private slots:
             QCOMPARE(integridade(*reposta), QStringLiteral("ok"));
             QCOMPARE(contaLinhas(*reposta), 35);
             QCOMPARE(contaLinhas(*reposta, QStringLiteral("NumBanco = 3")), 0);
+            // In use, it no longer claims the time of the backup it came from.
+            QVERIFY(reposta->consulta(QStringLiteral("SELECT valor FROM Meta WHERE chave = ?"),
+                                      {CopiaSeguranca::ChaveMomentoCopia})
+                        .vazio());
         }
         // The copy of what was there before opens, whole, with the grid's balances
         // written.
