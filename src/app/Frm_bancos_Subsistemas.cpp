@@ -52,6 +52,13 @@ ContextoJanela Frm_bancos::Contexto()
     c.gravaTodasLinhas = [this] { m_razao->GravaTodasLinhas(); };
     c.terminaPrograma = [this] { close(); }; // the ledger's end-of-run hook writes and remembers
     c.estadoInicial = [this] { EstadoInicial(); };
+    c.recarregaBaseDados = [this] {
+        m_razao->EsqueceConta();
+        EstadoInicial();
+        m_razao->CarregaMenuContas();
+        m_razao->RestauraUltimaConta();
+        m_administracao->LePasswordGeral();
+    };
     c.verificaContaSeleccionada = [this] { return m_administracao->VerificaContaSeleccionada(); };
     c.nomeDoBanco = [this] { return Lbl_NomeDoBanco->text(); };
     return c;
@@ -65,7 +72,7 @@ void Frm_bancos::RegistaSubsistemas()
     m_administracao =
         Regista(new Administracao(Contexto(), vistaAdministracao(*this), *m_razao, this));
     Regista(new Listagens(Contexto(), Mnu_Listagem1, Mnu_Listagem2, Mnu_Listagem3, this));
-    Regista(new Backups(Contexto(), Mnu_Backups, this));
+    Regista(new Backups(Contexto(), Mnu_Backups, Mnu_ReporBackup, this));
     Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails,
                             this));
     Regista(new Apresentacao(Contexto(), {Mnu_FAQ, Mnu_UltimasAltercoes, Mnu_Manual,

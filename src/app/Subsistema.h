@@ -29,6 +29,10 @@ struct ContextoJanela {
     std::function<void()> terminaPrograma;
     // Puts the window back in its start state: every subsystem's EstadoInicial, in order.
     std::function<void()> estadoInicial;
+    // After the database file was replaced (a restored backup) and the connection reopened:
+    // the window as after a start, with the account menu, the last account and the general
+    // password read again; nothing of the old grid is kept. Throws ErroBaseDados.
+    std::function<void()> recarregaBaseDados;
     // VerificaContaSeleccionada: false, with the window's warning, when no account is open.
     std::function<bool()> verificaContaSeleccionada;
     // The caption of Lbl_NomeDoBanco, the open account's name as the window shows it.

@@ -2,6 +2,7 @@
 #include "app/EstadoPrograma.h"
 #include "backup/CopiaSeguranca.h"
 #include "backup/DialogoBackup.h"
+#include "backup/DialogoReposicao.h"
 #include "backup/Frm_Backups.h"
 #include "data/ErroBaseDados.h"
 #include "platform/Mensagens.h"
@@ -12,11 +13,14 @@ namespace {
 constexpr int DiasAteAviso = 30; // 30 days is still fine; the 31st brings the reminder
 }
 
-Backups::Backups(const ContextoJanela &contexto, QAction *Mnu_Backups, QObject *pai)
+Backups::Backups(const ContextoJanela &contexto, QAction *Mnu_Backups, QAction *Mnu_ReporBackup,
+                 QObject *pai)
     : Subsistema(contexto, pai)
 {
     if (Mnu_Backups)
         connect(Mnu_Backups, &QAction::triggered, this, &Backups::Mnu_Backups_Click);
+    if (Mnu_ReporBackup)
+        connect(Mnu_ReporBackup, &QAction::triggered, this, &Backups::Mnu_ReporBackup_Click);
 }
 
 void Backups::Activacao()
@@ -31,6 +35,18 @@ void Backups::Mnu_Backups_Click()
         DialogoBackup(contexto().janela, contexto().ligacao()).EfectuaBackup();
     } catch (const ErroBaseDados &erro) {
         MsgBox(QStringLiteral("Não foi possível fazer a cópia de segurança:\r") + erro.mensagem(),
+               QMessageBox::Ok, Icone::Critico);
+    }
+}
+
+void Backups::Mnu_ReporBackup_Click()
+{
+    const ContextoJanela &c = contexto();
+    try {
+        DialogoReposicao({c.janela, c.gravaTodasLinhas, c.recarregaBaseDados, c.terminaPrograma})
+            .RepoeBackup();
+    } catch (const ErroBaseDados &erro) {
+        MsgBox(QStringLiteral("Não foi possível repor a cópia de segurança:\r") + erro.mensagem(),
                QMessageBox::Ok, Icone::Critico);
     }
 }

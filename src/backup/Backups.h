@@ -1,6 +1,7 @@
 #pragma once
-// The backups subsystem of the main window: the "Backups (Cópias de Segurança)" menu item, and on
-// every activation the day count since the last backup and, once per run, the reminder.
+// The backups subsystem of the main window: the "Backups (Cópias de Segurança)" and "Repor cópia
+// de segurança..." menu items, and on every activation the day count since the last backup and,
+// once per run, the reminder.
 #include "app/Subsistema.h"
 
 class QAction;
@@ -9,12 +10,14 @@ class Backups : public Subsistema
 {
     Q_OBJECT
 public:
-    // Mnu_Backups is the window's menu item; it is connected here.
-    Backups(const ContextoJanela &contexto, QAction *Mnu_Backups, QObject *pai = nullptr);
+    // The window's menu items; they are connected here.
+    Backups(const ContextoJanela &contexto, QAction *Mnu_Backups, QAction *Mnu_ReporBackup,
+            QObject *pai = nullptr);
 
     void Activacao() override;
 
     void Mnu_Backups_Click();
+    void Mnu_ReporBackup_Click();
     void CalculaDiasSemBackup(); // DiasSemBackup from ultimobackup and today
     void VerificaAvisoBackup();  // the reminder after 30 days, at most once per run
 };

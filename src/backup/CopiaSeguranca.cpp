@@ -1,10 +1,12 @@
 #include "backup/CopiaSeguranca.h"
+#include "backup/CopiaTemporaria.h"
 #include "data/Relogio.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/Esquema.h"
 #include "data/TabelaEmpresa.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,31 +14,16 @@
 #include <QTemporaryFile>
 #include <sqlite3.h>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
 // Pages copied per step: about a megabyte at a time, so a progress bar moves smoothly.
 constexpr int PaginasPorPasso = 256;
 
-// Flushes a file (or a folder, so that a rename in it is on disk) to the device.
-bool sincroniza(const QString &caminho, bool pasta)
+// Today as the program's one clock gives it, at the time of day of the system.
+QString momentoCopia()
 {
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(caminho).constData(),
-                          pasta ? O_RDONLY | O_DIRECTORY : O_RDWR);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-#else
-    Q_UNUSED(caminho) Q_UNUSED(pasta)
-    return true;
-#endif
+    return QDateTime(Relogio::hoje(), QTime::currentTime()).toString(Qt::ISODate);
 }
 
 bool mesmoNome(const QString &a, const QString &b)
@@ -79,10 +66,10 @@ bool CopiaSeguranca::copia(const QString &destino, const Progresso &progresso)
 {
     m_erro.clear();
     const QFileInfo alvo(destino);
+    // What a killed copy left in this folder goes first: it may be as large as the database.
+    CopiaTemporaria::limpaAbandonadas(alvo.absolutePath());
     // Hidden, beside the target: the final rename stays on one file system, so it is atomic.
-    QTemporaryFile reserva(QDir(alvo.absolutePath())
-                               .filePath(QLatin1Char('.') + alvo.fileName()
-                                         + QStringLiteral(".XXXXXX")));
+    QTemporaryFile reserva(CopiaTemporaria::modelo(destino));
     if (!reserva.open()) {
         m_erro = reserva.errorString();
         return false;
@@ -106,13 +93,17 @@ bool CopiaSeguranca::copia(const QString &destino, const Progresso &progresso)
             copia->executaScript(
                 QStringLiteral("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;"));
             copiaPaginas(*copia, progresso);
+            // The copy carries the moment it was made, which a restore shows.
+            copia->executa(QStringLiteral("INSERT OR REPLACE INTO Meta (chave, valor) "
+                                          "VALUES (?, ?)"),
+                           {ChaveMomentoCopia, momentoCopia()});
         }
         verificaCopia(temporario);
     } catch (const ErroBaseDados &erro) {
         m_erro = erro.mensagem();
         return false;
     }
-    if (!sincroniza(temporario, false)) {
+    if (!CopiaTemporaria::sincroniza(temporario, false)) {
         m_erro = QStringLiteral("não foi possível gravar a cópia no disco");
         return false;
     }
@@ -123,7 +114,7 @@ bool CopiaSeguranca::copia(const QString &destino, const Progresso &progresso)
         return false;
     }
     entregue = true;
-    sincroniza(alvo.absolutePath(), true);
+    CopiaTemporaria::sincroniza(alvo.absolutePath(), true);
     return QFileInfo::exists(destino);
 }
 

@@ -18,6 +18,9 @@ class CopiaSeguranca
 public:
     explicit CopiaSeguranca(BaseDados &bd) : m_bd(bd) {}
 
+    // The key of the Meta row in which a copy records when it was made (ISO date and time).
+    static inline const QString ChaveMomentoCopia = QStringLiteral("copiaem");
+
     // "Quorvel-backup-" + day + "-" + month + "-" + year + ".MDB", no leading zeros, no folder.
     static QString nomeProposto(const QDate &dia);
 
@@ -35,7 +38,7 @@ public:
     using Progresso = std::function<void(int feitas, int total)>;
     // Copies the database to `destino`, which should not exist. True when the file is there and
     // whole; otherwise nothing is left behind and erro() says what the engine or the file system
-    // reported.
+    // reported. Temporary copies a killed copy left in that folder are removed first.
     bool copia(const QString &destino, const Progresso &progresso = {});
     const QString &erro() const { return m_erro; }
 
