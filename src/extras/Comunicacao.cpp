@@ -1,5 +1,6 @@
 #include "extras/Comunicacao.h"
 #include "app/ModuloArranque.h"
+#include "extras/Frm_ConfiguraCorreio.h"
 #include "extras/Frm_Email.h"
 #include "extras/Frm_EnviaEmailNovaVersao.h"
 #include "extras/ListaClientes.h"
@@ -17,7 +18,8 @@
 #include <QUrl>
 
 Comunicacao::Comunicacao(const ContextoJanela &contexto, QAction *Mnu_EnviarEmail,
-                         QAction *Mnu_Actualizacao, QAction *Mnu_MestreEnviaEmails, QObject *pai)
+                         QAction *Mnu_Actualizacao, QAction *Mnu_MestreEnviaEmails,
+                         QAction *Mnu_ConfigurarCorreio, QObject *pai)
     : Subsistema(contexto, pai)
 {
     m_frame = new Frm_EnviaEmailNovaVersao(contexto.area);
@@ -27,6 +29,8 @@ Comunicacao::Comunicacao(const ContextoJanela &contexto, QAction *Mnu_EnviarEmai
     connect(Mnu_Actualizacao, &QAction::triggered, this, &Comunicacao::Mnu_Actualizacao_Click);
     connect(Mnu_MestreEnviaEmails, &QAction::triggered, this,
             &Comunicacao::Mnu_MestreEnviaEmails_Click);
+    connect(Mnu_ConfigurarCorreio, &QAction::triggered, this,
+            &Comunicacao::Mnu_ConfigurarCorreio_Click);
 }
 
 void Comunicacao::EstadoInicial()
@@ -37,6 +41,12 @@ void Comunicacao::EstadoInicial()
 void Comunicacao::Mnu_EnviarEmail_Click()
 {
     Frm_Email janela(contexto().janela);
+    janela.exec();
+}
+
+void Comunicacao::Mnu_ConfigurarCorreio_Click()
+{
+    Frm_ConfiguraCorreio janela(contexto().janela);
     janela.exec();
 }
 
