@@ -1,5 +1,6 @@
 #include "extras/Comunicacao.h"
 #include "app/ModuloArranque.h"
+#include "data/ErroBaseDados.h"
 #include "extras/Frm_ConfiguraCorreio.h"
 #include "extras/Frm_Email.h"
 #include "extras/Frm_EnviaEmailNovaVersao.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QUrl>
 
 Comunicacao::Comunicacao(const ContextoJanela &contexto, QAction *Mnu_EnviarEmail,
@@ -62,14 +64,34 @@ void Comunicacao::Mnu_MestreEnviaEmails_Click()
 
 void Comunicacao::ActualizaPrograma()
 {
-    const QString texto = TextoActualizacao::constroi(TextoActualizacao::pastaPrograma());
+    const QString pasta = TextoActualizacao::pastaPrograma();
+    const bool instalada = TextoActualizacao::instalada(pasta);
+    const QString deb = TextoActualizacao::enderecoDeb(QSettings());
+    const QString texto =
+        instalada ? TextoActualizacao::constroiInstalada(
+                        pasta, deb, QDir::toNativeSeparators(PastaAplicacao()))
+                  : TextoActualizacao::constroi(pasta);
     if (MsgBox(texto, QMessageBox::Ok | QMessageBox::Cancel, Icone::Nenhum,
                TextoActualizacao::Titulo)
         != QMessageBox::Ok)
         return;
-    QDesktopServices::openUrl(QUrl(TextoActualizacao::EnderecoDownload));
-    // The run ends here, but as closing the window ends it: changed rows and the open account
-    // are written first, so nothing typed is lost.
+    // Changed rows are written before anything else: when that fails the update does not start,
+    // so the program never ends with movements unsaved.
+    try {
+        CursorEspera espera;
+        if (contexto().gravaTodasLinhas)
+            contexto().gravaTodasLinhas();
+    } catch (const ErroBaseDados &erro) {
+        MsgBox(QStringLiteral("A actualização não foi iniciada: não foi possível gravar os "
+                              "movimentos alterados.\r")
+                   + erro.mensagem()
+                   + QStringLiteral("\r\rO programa continua aberto e os dados já gravados não "
+                                    "foram alterados."),
+               QMessageBox::Ok, Icone::Critico, TextoActualizacao::Titulo);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(TextoActualizacao::endereco(instalada, deb)));
+    // The run ends here, but as closing the window ends it: the open account is remembered.
     contexto().terminaPrograma();
     if (!contexto().janela || !contexto().janela->isVisible())
         QCoreApplication::quit();
