@@ -27,6 +27,17 @@ void tornaPrivado(const QSettings &definicoes)
     QFile::setPermissions(definicoes.fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
+// The file read back holds what was written ("" then), else the failure in Portuguese. The
+// settings' own status also reports troubles of the read-only fallback files, so the file
+// itself is asked.
+QString escritas(const QSettings &definicoes, const QString &servidor)
+{
+    const QSettings lidas(definicoes.fileName(), QSettings::IniFormat);
+    if (lidas.value(ChavesEmail::Servidor).toString() == servidor)
+        return QString();
+    return QStringLiteral("não foi possível escrever as definições em ") + definicoes.fileName();
+}
+
 } // namespace
 
 ConfiguracaoEmail ConfiguracaoEmail::doUtilizador()
@@ -128,10 +139,7 @@ QString ConfiguracaoEmail::grava(QSettings &definicoes, CofreSenhas *cofre,
     if (!passwordNova && estavaNoCofre && !utilizador.trimmed().isEmpty()) {
         definicoes.remove(ChavesEmail::Password);
         definicoes.sync();
-        return definicoes.status() == QSettings::NoError
-                   ? QString()
-                   : QStringLiteral("não foi possível escrever as definições em ")
-                         + definicoes.fileName();
+        return escritas(definicoes, servidor.trimmed());
     }
     bool noCofre = false;
     if (!segredo.isEmpty() && cofre)
@@ -156,10 +164,7 @@ QString ConfiguracaoEmail::grava(QSettings &definicoes, CofreSenhas *cofre,
         definicoes.sync();
         tornaPrivado(definicoes);
     }
-    if (definicoes.status() != QSettings::NoError)
-        return QStringLiteral("não foi possível escrever as definições em ")
-               + definicoes.fileName();
-    return QString();
+    return escritas(definicoes, servidor.trimmed());
 }
 
 QString ConfiguracaoEmail::remetenteEfectivo() const
