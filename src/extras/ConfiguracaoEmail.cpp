@@ -214,7 +214,8 @@ QString ConfiguracaoEmail::nomeSeguranca(SegurancaEmail seguranca)
 
 std::optional<SegurancaEmail> ConfiguracaoEmail::segurancaDeNome(const QString &nome)
 {
-    for (SegurancaEmail s : {SegurancaEmail::StartTls, SegurancaEmail::Tls, SegurancaEmail::Nenhuma})
+    for (SegurancaEmail s :
+         {SegurancaEmail::StartTls, SegurancaEmail::Tls, SegurancaEmail::Nenhuma})
         if (nome.trimmed().compare(nomeSeguranca(s), Qt::CaseInsensitive) == 0)
             return s;
     return std::nullopt;

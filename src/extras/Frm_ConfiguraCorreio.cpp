@@ -75,14 +75,16 @@ Frm_ConfiguraCorreio::Frm_ConfiguraCorreio(QWidget *dono) : QDialog(dono)
         "ficheiro de definições, que só o seu utilizador pode ler. A mensagem de teste é "
         "enviada para o endereço do remetente."));
 
-    Cmd_EnviarTeste = controlo<QPushButton>(this, "Cmd_EnviarTeste", rectTwips(120, 3900, 2700, 420));
+    Cmd_EnviarTeste =
+        controlo<QPushButton>(this, "Cmd_EnviarTeste", rectTwips(120, 3900, 2700, 420));
     Cmd_EnviarTeste->setText(QStringLiteral("Enviar mensagem de teste"));
     Cmd_Guardar = controlo<QPushButton>(this, "Cmd_Guardar", rectTwips(3600, 3900, 1380, 420));
     Cmd_Guardar->setText(QStringLiteral("Guardar"));
     Cmd_Guardar->setDefault(true);
     Cmd_Cancelar = controlo<QPushButton>(this, "Cmd_Cancelar", rectTwips(5100, 3900, 1380, 420));
     Cmd_Cancelar->setText(QStringLiteral("Cancelar"));
-    connect(Cmd_EnviarTeste, &QPushButton::clicked, this, &Frm_ConfiguraCorreio::Cmd_EnviarTeste_Click);
+    connect(Cmd_EnviarTeste, &QPushButton::clicked, this,
+            &Frm_ConfiguraCorreio::Cmd_EnviarTeste_Click);
     connect(Cmd_Guardar, &QPushButton::clicked, this, &Frm_ConfiguraCorreio::Cmd_Guardar_Click);
     connect(Cmd_Cancelar, &QPushButton::clicked, this, &QDialog::reject);
 

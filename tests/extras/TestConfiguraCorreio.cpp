@@ -275,7 +275,8 @@ private slots:
         });
         QVERIFY(!ficheiroDefinicoes().contains(Segredo.toUtf8()));
         QCOMPARE(cofre.guardados.value(ChavesEmail::ChaveCofre), Segredo);
-        QCOMPARE(ConfiguracaoEmail::doUtilizador().url, QStringLiteral("smtps://mail.exemplo.pt:465"));
+        QCOMPARE(ConfiguracaoEmail::doUtilizador().url,
+                 QStringLiteral("smtps://mail.exemplo.pt:465"));
     }
 
     // What "Guardar" refuses, with the reason, leaving the settings as they were.
