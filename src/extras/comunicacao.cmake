@@ -11,7 +11,8 @@ target_link_libraries(quorvel_base PUBLIC Qt6Keychain::Qt6Keychain)
 target_sources(quorvel_base PRIVATE
     ${CMAKE_CURRENT_SOURCE_DIR}/MensagemEmail.cpp ${CMAKE_CURRENT_SOURCE_DIR}/MensagemEmail.h
     ${CMAKE_CURRENT_SOURCE_DIR}/ConfiguracaoEmail.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ConfiguracaoEmail.h
-    ${CMAKE_CURRENT_SOURCE_DIR}/CofreSenhas.cpp ${CMAKE_CURRENT_SOURCE_DIR}/CofreSenhas.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/CofreSenhas.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/CofreSenhas.h
     ${CMAKE_CURRENT_SOURCE_DIR}/EnvioEmail.cpp ${CMAKE_CURRENT_SOURCE_DIR}/EnvioEmail.h
     ${CMAKE_CURRENT_SOURCE_DIR}/ListaClientes.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ListaClientes.h
     ${CMAKE_CURRENT_SOURCE_DIR}/TextoActualizacao.cpp ${CMAKE_CURRENT_SOURCE_DIR}/TextoActualizacao.h)
