@@ -74,7 +74,7 @@ void Frm_bancos::RegistaSubsistemas()
     Regista(new Listagens(Contexto(), Mnu_Listagem1, Mnu_Listagem2, Mnu_Listagem3, this));
     Regista(new Backups(Contexto(), Mnu_Backups, Mnu_ReporBackup, this));
     Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails,
-                            this));
+                            Mnu_ConfigurarCorreio, this));
     Regista(new Apresentacao(Contexto(), {Mnu_FAQ, Mnu_UltimasAltercoes, Mnu_Manual,
                                           Mnu_DicasEntrada, Label3, GifView, Image1}, this));
     Regista(new SubsistemaImportacao(Contexto(), this));

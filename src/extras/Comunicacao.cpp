@@ -1,5 +1,7 @@
 #include "extras/Comunicacao.h"
 #include "app/ModuloArranque.h"
+#include "data/ErroBaseDados.h"
+#include "extras/Frm_ConfiguraCorreio.h"
 #include "extras/Frm_Email.h"
 #include "extras/Frm_EnviaEmailNovaVersao.h"
 #include "extras/ListaClientes.h"
@@ -14,10 +16,12 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QUrl>
 
 Comunicacao::Comunicacao(const ContextoJanela &contexto, QAction *Mnu_EnviarEmail,
-                         QAction *Mnu_Actualizacao, QAction *Mnu_MestreEnviaEmails, QObject *pai)
+                         QAction *Mnu_Actualizacao, QAction *Mnu_MestreEnviaEmails,
+                         QAction *Mnu_ConfigurarCorreio, QObject *pai)
     : Subsistema(contexto, pai)
 {
     m_frame = new Frm_EnviaEmailNovaVersao(contexto.area);
@@ -27,6 +31,8 @@ Comunicacao::Comunicacao(const ContextoJanela &contexto, QAction *Mnu_EnviarEmai
     connect(Mnu_Actualizacao, &QAction::triggered, this, &Comunicacao::Mnu_Actualizacao_Click);
     connect(Mnu_MestreEnviaEmails, &QAction::triggered, this,
             &Comunicacao::Mnu_MestreEnviaEmails_Click);
+    connect(Mnu_ConfigurarCorreio, &QAction::triggered, this,
+            &Comunicacao::Mnu_ConfigurarCorreio_Click);
 }
 
 void Comunicacao::EstadoInicial()
@@ -37,6 +43,12 @@ void Comunicacao::EstadoInicial()
 void Comunicacao::Mnu_EnviarEmail_Click()
 {
     Frm_Email janela(contexto().janela);
+    janela.exec();
+}
+
+void Comunicacao::Mnu_ConfigurarCorreio_Click()
+{
+    Frm_ConfiguraCorreio janela(contexto().janela);
     janela.exec();
 }
 
@@ -52,14 +64,34 @@ void Comunicacao::Mnu_MestreEnviaEmails_Click()
 
 void Comunicacao::ActualizaPrograma()
 {
-    const QString texto = TextoActualizacao::constroi(TextoActualizacao::pastaPrograma());
+    const QString pasta = TextoActualizacao::pastaPrograma();
+    const bool instalada = TextoActualizacao::instalada(pasta);
+    const QString deb = TextoActualizacao::enderecoDeb(QSettings());
+    const QString texto =
+        instalada ? TextoActualizacao::constroiInstalada(
+                        pasta, deb, QDir::toNativeSeparators(PastaAplicacao()))
+                  : TextoActualizacao::constroi(pasta);
     if (MsgBox(texto, QMessageBox::Ok | QMessageBox::Cancel, Icone::Nenhum,
                TextoActualizacao::Titulo)
         != QMessageBox::Ok)
         return;
-    QDesktopServices::openUrl(QUrl(TextoActualizacao::EnderecoDownload));
-    // The run ends here, but as closing the window ends it: changed rows and the open account
-    // are written first, so nothing typed is lost.
+    // Changed rows are written before anything else: when that fails the update does not start,
+    // so the program never ends with movements unsaved.
+    try {
+        CursorEspera espera;
+        if (contexto().gravaTodasLinhas)
+            contexto().gravaTodasLinhas();
+    } catch (const ErroBaseDados &erro) {
+        MsgBox(QStringLiteral("A actualização não foi iniciada: não foi possível gravar os "
+                              "movimentos alterados.\r")
+                   + erro.mensagem()
+                   + QStringLiteral("\r\rO programa continua aberto e os dados já gravados não "
+                                    "foram alterados."),
+               QMessageBox::Ok, Icone::Critico, TextoActualizacao::Titulo);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(TextoActualizacao::endereco(instalada, deb)));
+    // The run ends here, but as closing the window ends it: the open account is remembered.
     contexto().terminaPrograma();
     if (!contexto().janela || !contexto().janela->isVisible())
         QCoreApplication::quit();

@@ -35,9 +35,11 @@ void acrescenta(Pega<curl_slist> &lista, const QByteArray &linha)
 }
 
 // What the server said. Only its replies are kept (never what we sent: the login carries the
-// password); the last reply of class 4 or 5 is the reason of a refusal.
+// password); the last reply of class 4 or 5 is the reason of a refusal, the last reply of all
+// the answer to a message taken.
 struct Dialogo {
     QString ultimaRecusa;
+    QString ultimaResposta;
 };
 
 int observa(CURL *, curl_infotype tipo, char *dados, size_t tamanho, void *contexto)
@@ -45,10 +47,41 @@ int observa(CURL *, curl_infotype tipo, char *dados, size_t tamanho, void *conte
     if (tipo != CURLINFO_HEADER_IN)
         return 0;
     const QString linha = QString::fromUtf8(dados, qsizetype(tamanho)).trimmed();
+    auto *d = static_cast<Dialogo *>(contexto);
+    if (!linha.isEmpty())
+        d->ultimaResposta = linha;
     if (!linha.isEmpty()
         && (linha.front() == QLatin1Char('4') || linha.front() == QLatin1Char('5')))
-        static_cast<Dialogo *>(contexto)->ultimaRecusa = linha;
+        d->ultimaRecusa = linha;
     return 0;
+}
+
+// An address as it may be shown: line breaks and other control characters as blanks.
+QString visivel(const QString &endereco)
+{
+    QString v = endereco;
+    for (QChar &c : v)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return v;
+}
+
+long nivelTls(const ConfiguracaoEmail &c)
+{
+    // A password never crosses the network in clear: smtp:// must then upgrade with STARTTLS or
+    // fail, whatever security was chosen.
+    if (!c.utilizador.isEmpty())
+        return long(CURLUSESSL_ALL);
+    switch (c.seguranca) {
+    case SegurancaEmail::StartTls:
+    case SegurancaEmail::Tls:
+        return long(CURLUSESSL_ALL);
+    case SegurancaEmail::Nenhuma:
+        return long(CURLUSESSL_NONE);
+    case SegurancaEmail::Oportunista:
+        break;
+    }
+    return long(CURLUSESSL_TRY);
 }
 
 // Subject as an encoded word: accents survive, and so does the final blank, which a plain
@@ -94,11 +127,19 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
     const QString endereco = mensagem.enderecoEnvelope();
     if (!enderecoValido(endereco)) {
         r.erro = falha(QStringLiteral("o endereço \"%1\" não é um endereço de email válido.")
-                           .arg(endereco));
+                           .arg(visivel(endereco)));
+        return r;
+    }
+    // The sender goes into the dialogue and a header line as the settings give it: a line
+    // break in it would add headers of its own.
+    if (!configuracao.remetente.isEmpty() && !enderecoValido(configuracao.remetente)) {
+        r.erro = falha(QStringLiteral("o remetente \"%1\" não é um endereço de email válido "
+                                      "(Opções, Configurar correio...).")
+                           .arg(visivel(configuracao.remetente)));
         return r;
     }
     const QFileInfo anexo(mensagem.anexo);
-    if (!anexo.isFile() || !anexo.isReadable()) {
+    if (!mensagem.anexo.isEmpty() && (!anexo.isFile() || !anexo.isReadable())) {
         r.erro = falha(QStringLiteral("o ficheiro a anexar não existe ou não pode ser lido:\r")
                        + QDir::toNativeSeparators(mensagem.anexo));
         return r;
@@ -123,12 +164,11 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
     if (!configuracao.utilizador.isEmpty()) {
         curl_easy_setopt(c, CURLOPT_USERNAME, utilizador.constData());
         curl_easy_setopt(c, CURLOPT_PASSWORD, password.constData());
-        // A password never crosses the network in clear: smtp:// must then upgrade with
-        // STARTTLS or fail.
-        curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
-    } else {
-        curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
     }
+    curl_easy_setopt(c, CURLOPT_USE_SSL, nivelTls(configuracao));
+    const QByteArray autoridades = qgetenv(ChavesEmail::VariavelCertificados);
+    if (!autoridades.isEmpty())
+        curl_easy_setopt(c, CURLOPT_CAINFO, autoridades.constData());
 
     const QByteArray de = remetente.toUtf8();
     const QByteArray para = endereco.toUtf8();
@@ -158,11 +198,13 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
     curl_mime_encoder(parte, "quoted-printable");
     const QByteArray caminho = QFile::encodeName(anexo.absoluteFilePath());
     const QByteArray nome = anexo.fileName().toUtf8();
-    curl_mimepart *imagem = curl_mime_addpart(mime.get());
-    curl_mime_filedata(imagem, caminho.constData());
-    curl_mime_filename(imagem, nome.constData());
-    curl_mime_type(imagem, "image/bmp");
-    curl_mime_encoder(imagem, "base64");
+    if (!mensagem.anexo.isEmpty()) {
+        curl_mimepart *imagem = curl_mime_addpart(mime.get());
+        curl_mime_filedata(imagem, caminho.constData());
+        curl_mime_filename(imagem, nome.constData());
+        curl_mime_type(imagem, "image/bmp");
+        curl_mime_encoder(imagem, "base64");
+    }
     curl_easy_setopt(c, CURLOPT_MIMEPOST, mime.get());
 
     Dialogo dialogo;
@@ -173,6 +215,10 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, detalhe);
 
     const CURLcode codigo = curl_easy_perform(c);
+    // The farewell is said when the handle is freed, after `dialogo` is gone.
+    curl_easy_setopt(c, CURLOPT_VERBOSE, 0L);
+    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, nullptr);
+    r.resposta = dialogo.ultimaResposta;
     if (codigo == CURLE_OK) {
         r.enviado = true;
         return r;
@@ -202,9 +248,20 @@ ResultadoEnvio envia(const MensagemEmail &mensagem, const ConfiguracaoEmail &con
                        + razao);
         break;
     case CURLE_USE_SSL_FAILED:
-        r.erro = falha(QStringLiteral("o servidor de email %1 não oferece uma ligação segura, "
-                                      "necessária para enviar a password.")
-                           .arg(servidor));
+        r.erro = falha(
+            configuracao.utilizador.isEmpty()
+                ? QStringLiteral("o servidor de email %1 não oferece uma ligação segura "
+                                 "(STARTTLS), a segurança escolhida.")
+                      .arg(servidor)
+                : QStringLiteral("o servidor de email %1 não oferece uma ligação segura, "
+                                 "necessária para enviar a password.")
+                      .arg(servidor));
+        break;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CONNECT_ERROR:
+        r.erro = falha(QStringLiteral("não foi possível estabelecer uma ligação segura com o "
+                                      "servidor de email %1.\r\r%2")
+                           .arg(servidor, tecnico));
         break;
     default:
         if (!dialogo.ultimaRecusa.isEmpty())

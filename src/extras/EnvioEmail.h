@@ -11,7 +11,8 @@
 
 struct ResultadoEnvio {
     bool enviado = false;
-    QString erro; // ready to show when not sent
+    QString erro;     // ready to show when not sent
+    QString resposta; // the server's last reply ("250 ..." when the message was taken)
     // The server could not be reached, did not answer or refused the login: a further message
     // would fare no better.
     bool servidorIndisponivel = false;

@@ -80,8 +80,8 @@ Frm_Email::Frm_Email(QWidget *dono) : QDialog(dono)
         QStringLiteral("Preencha o assunto e o texto e de seguida faça Enviar Email.\r"
                        "Caso deseje ser alertado para quando saiam novas versões, faça apenas "
                        "clique no botão respectivo, sem ter que preencher nada!\r"
-                       "Nota: Só poderá utilizar este módulo de envio de emails, caso utilize o "
-                       "Outlook Express")
+                       "Nota: O email é enviado pelo servidor de correio indicado em Opções, "
+                       "Configurar correio...")
             .replace(QLatin1Char('\r'), QLatin1Char('\n')),
         this);
     Label25->setObjectName(QStringLiteral("Label25(0)"));

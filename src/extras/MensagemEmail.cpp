@@ -30,6 +30,10 @@ bool enderecoValido(const QString &endereco)
             || c == QLatin1Char('>'))
             return false;
     const qsizetype arroba = endereco.indexOf(QLatin1Char('@'));
-    return arroba > 0 && arroba == endereco.lastIndexOf(QLatin1Char('@'))
-           && arroba < endereco.size() - 1;
+    if (arroba <= 0 || arroba != endereco.lastIndexOf(QLatin1Char('@')))
+        return false;
+    // The domain has a dot between two names.
+    const QString dominio = endereco.mid(arroba + 1);
+    return dominio.contains(QLatin1Char('.')) && !dominio.startsWith(QLatin1Char('.'))
+           && !dominio.endsWith(QLatin1Char('.')) && !dominio.contains(QLatin1String(".."));
 }

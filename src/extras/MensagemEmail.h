@@ -8,7 +8,7 @@ struct MensagemEmail {
     QString destinatario; // "smtp:" + the address without outer blanks
     QString assunto;      // the subject without outer blanks, then one blank
     QString texto;        // the body as typed, then one blank
-    QString anexo;        // full path of the attached picture
+    QString anexo;        // full path of the attached picture; none when empty
 
     static MensagemEmail compoe(const QString &endereco, const QString &assunto,
                                 const QString &texto, const QString &anexo);
@@ -20,6 +20,7 @@ struct MensagemEmail {
 // The attached picture's name in the application folder.
 inline const QString NomeAnexoEmail = QStringLiteral("quorvel.bmp");
 
-// A recipient the server can be given: no blanks, no control characters, no angle brackets,
-// one "@" with text on both sides. Anything else could break the SMTP dialogue.
+// An address that may go into the SMTP dialogue and a header line: no blanks, no control
+// characters (a line break would start a header of its own), no angle brackets, one "@" with a
+// name before it and a domain with a dot after it.
 bool enderecoValido(const QString &endereco);

@@ -26,6 +26,14 @@ public:
     std::function<void()> aoComecar;      // a page started loading
     std::function<void()> aoAcabar;       // it finished (or failed)
     std::function<void()> aoMudarTitulo;  // its title changed
+    // A link or script that asks for a new window or tab opens its page in this view instead:
+    // bank sites open their login that way.
+    // A download asks `aoTransferir` for the file to write, given the name the site suggests;
+    // "" (or no function) refuses it. `aoTransferido` tells how it ended: the file, whether it
+    // was written whole, and the engine's reason when not.
+    std::function<QString(const QString &nomeSugerido)> aoTransferir;
+    std::function<void(const QString &ficheiro, bool completo, const QString &razao)>
+        aoTransferido;
 };
 
 // The module's entry point: a new view inside `pai`.

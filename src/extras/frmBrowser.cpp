@@ -6,10 +6,15 @@
 #include "extras/VistaWeb.h"
 #include "platform/Ficheiros.h"
 #include "platform/Medidas.h"
+#include "platform/Mensagens.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QLabel>
 #include <QStyle>
 #include <QToolBar>
@@ -109,6 +114,11 @@ frmBrowser::frmBrowser(QWidget *principal, std::function<BaseDados &()> ligacao)
             if (!m_ocupado)
                 setWindowTitle(LocationName());
         };
+        m_web->aoTransferir = [this](const QString &nome) { return OndeGuardar(nome); };
+        m_web->aoTransferido = [this](const QString &ficheiro, bool completo,
+                                      const QString &razao) {
+            Transferido(ficheiro, completo, razao);
+        };
     } else {
         auto *aviso = new QLabel(QStringLiteral("O navegador não está disponível nesta"
                                                 " instalação (falta o módulo quorvel_web).\n\n")
@@ -128,8 +138,32 @@ frmBrowser::~frmBrowser()
 {
     // The view outlives this body (children go with QWidget's destructor): it must not call
     // back into a window being destroyed.
-    if (m_web)
+    if (m_web) {
         m_web->aoComecar = m_web->aoAcabar = m_web->aoMudarTitulo = nullptr;
+        m_web->aoTransferir = nullptr;
+        m_web->aoTransferido = nullptr;
+    }
+}
+
+QString frmBrowser::OndeGuardar(const QString &nomeSugerido)
+{
+    const QString nome = QFileInfo(nomeSugerido).fileName();
+    return QFileDialog::getSaveFileName(
+        this, QStringLiteral("Guardar o ficheiro"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))
+            .filePath(nome.isEmpty() ? QStringLiteral("transferencia") : nome));
+}
+
+void frmBrowser::Transferido(const QString &ficheiro, bool completo, const QString &razao)
+{
+    if (completo) {
+        statusBar()->showMessage(QStringLiteral("Ficheiro guardado em ")
+                                 + QDir::toNativeSeparators(ficheiro));
+        return;
+    }
+    MsgBox(QStringLiteral("O ficheiro %1 não foi guardado.").arg(QDir::toNativeSeparators(ficheiro))
+               + (razao.isEmpty() ? QString() : QStringLiteral("\r\r") + razao),
+           QMessageBox::Ok, Icone::Exclamacao);
 }
 
 QUrl frmBrowser::LocationURL() const { return m_web ? m_web->endereco() : QUrl(); }

@@ -2,7 +2,8 @@
 // The program's small browser: the local help pages and the banks' sites, with
 // the user's own list of sites from TabSites. No address bar the user can type
 // into. The web engine is built when the window first opens, never at program
-// start.
+// start. Links that ask for a new window open in this one; downloads ask where to
+// save.
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
@@ -53,6 +54,9 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
+    // Downloads: the save dialog, and a word on how the download ended.
+    QString OndeGuardar(const QString &nomeSugerido);
+    void Transferido(const QString &ficheiro, bool completo, const QString &razao);
     void Navega(const QString &endereco);
     void Dispoe();
     std::function<BaseDados &()> m_ligacao;

@@ -8,6 +8,7 @@
 #include "extras/frmBrowser.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
+#include "support/Dialogos.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -15,7 +16,12 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QTest>
 #include <QToolBar>
@@ -42,6 +48,16 @@ void escreve(const QString &caminho, const QByteArray &dados)
     QFile f(caminho);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(dados);
+}
+
+// A click in the middle of the page, as the mouse gives it to the engine's own widget.
+void clicaNaPagina(frmBrowser *b)
+{
+    QWidget *pagina = b->brwWebBrowser->focusProxy();
+    QVERIFY(pagina);
+    const QPoint meio = pagina->rect().center();
+    QTest::mouseMove(pagina, meio);
+    QTest::mouseClick(pagina, Qt::LeftButton, {}, meio);
 }
 
 } // namespace
@@ -197,6 +213,96 @@ private slots:
         // Back returns to the help page; the caption follows.
         b->tbToolBar->findChild<QAction *>(QStringLiteral("Back"))->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(b->windowTitle(), TituloFAQ, Espera);
+        fecha(b);
+    }
+
+    // Bank sites open their login in a new window, by a link or by a script: it opens in the
+    // same browser window, whose caption follows.
+    void novaJanelaNaMesma_data()
+    {
+        QTest::addColumn<QByteArray>("corpo");
+        QTest::newRow("ligação para outra janela")
+            << QByteArray("<a href=\"destino.htm\" target=\"_blank\" style=\"display:block;"
+                          "width:100%;height:100vh\">entrar</a>");
+        QTest::newRow("janela aberta por um script")
+            << QByteArray("<div onclick=\"window.open('destino.htm', 'login', 'width=400')\" "
+                          "style=\"width:100%;height:100vh\">entrar</div>");
+    }
+    void novaJanelaNaMesma()
+    {
+        QFETCH(QByteArray, corpo);
+        PastaTeste pasta;
+        escreve(pasta.caminho(QStringLiteral("FAQ.htm")),
+                "<html><head><title>Origem</title></head><body style=\"margin:0\">" + corpo
+                    + "</body></html>");
+        escreve(pasta.caminho(QStringLiteral("destino.htm")),
+                "<html><head><title>Destino</title></head><body>ok</body></html>");
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_FAQ->trigger();
+        frmBrowser *b = browser(janela.get());
+        QTRY_COMPARE_WITH_TIMEOUT(b->windowTitle(), QStringLiteral("Origem"), Espera);
+        clicaNaPagina(b);
+        QTRY_COMPARE_WITH_TIMEOUT(b->windowTitle(), QStringLiteral("Destino"), Espera);
+        QVERIFY(b->LocationURL().toString().endsWith(QStringLiteral("/destino.htm")));
+        QCOMPARE(janela->findChildren<frmBrowser *>().size(), 1);
+        fecha(b);
+    }
+
+    // A download asks where to save, offering the site's name for the file; cancelled, nothing
+    // is written.
+    void transferenciaPerguntaOndeGuardar_data()
+    {
+        QTest::addColumn<bool>("guarda");
+        QTest::newRow("guardar") << true;
+        QTest::newRow("cancelar") << false;
+    }
+    void transferenciaPerguntaOndeGuardar()
+    {
+        QFETCH(bool, guarda);
+        PastaTeste pasta;
+        const QByteArray dados = "Data;Valor\r\n05-03-2024;1.234,56\r\n";
+        escreve(pasta.caminho(QStringLiteral("FAQ.htm")),
+                "<html><head><title>Extractos</title></head><body style=\"margin:0\">"
+                "<a href=\"movimentos.csv\" download=\"extracto.csv\" style=\"display:block;"
+                "width:100%;height:100vh\">descarregar</a></body></html>");
+        escreve(pasta.caminho(QStringLiteral("movimentos.csv")), dados);
+        QTemporaryDir destino;
+        const QString ficheiro = QDir(destino.path()).filePath(QStringLiteral("guardado.csv"));
+        MensagensGuionadas caixas;
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_FAQ->trigger();
+        frmBrowser *b = browser(janela.get());
+        QTRY_COMPARE_WITH_TIMEOUT(b->windowTitle(), QStringLiteral("Extractos"), Espera);
+        bool perguntou = false;
+        QString sugerido;
+        aoAbrir<QFileDialog>([&](QFileDialog *d) {
+            perguntou = true;
+            auto *nome = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(nome);
+            sugerido = nome->text();
+            if (!guarda) {
+                d->reject();
+                return;
+            }
+            nome->setText(ficheiro);
+            static_cast<QDialog *>(d)->accept();
+        });
+        clicaNaPagina(b);
+        QTRY_VERIFY_WITH_TIMEOUT(perguntou, Espera);
+        QCOMPARE(sugerido, QStringLiteral("extracto.csv"));
+        if (guarda) {
+            QTRY_VERIFY_WITH_TIMEOUT(!b->statusBar()->currentMessage().isEmpty(), Espera);
+            QCOMPARE(b->statusBar()->currentMessage(),
+                     QStringLiteral("Ficheiro guardado em ") + ficheiro);
+            QFile f(ficheiro);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), dados);
+        } else {
+            QTest::qWait(500);
+            QVERIFY(QDir(destino.path()).isEmpty());
+        }
+        QCOMPARE(caixas.caixas.size(), 0);
+        QCOMPARE(b->windowTitle(), QStringLiteral("Extractos")); // the page stays
         fecha(b);
     }
 

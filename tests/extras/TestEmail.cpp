@@ -241,6 +241,10 @@ private slots:
             << QStringList{"O email não foi enviado: o ficheiro a anexar não existe ou não pode "
                            "ser lido:\r",
                            "quorvel.bmp"};
+        QTest::newRow("remetente com mudança de linha nas definições")
+            << "remetente"
+            << QStringList{"O email não foi enviado: o remetente \"loja@exemplo.pt  Bcc: "
+                           "todos@exemplo.pt\" não é um endereço de email válido"};
         QTest::newRow("endereço com espaço no meio")
             << "endereco"
             << QStringList{"O email não foi enviado: o endereço \"ana sa@exemplo.pt\" não é um "
@@ -262,6 +266,9 @@ private slots:
         } else {
             usaServidor(servidor.url());
         }
+        if (caso == QLatin1String("remetente"))
+            QSettings().setValue(ChavesEmail::Remetente,
+                                 QStringLiteral("loja@exemplo.pt\r\nBcc: todos@exemplo.pt"));
         PastaTeste pasta;
         if (caso == QLatin1String("semImagem"))
             QVERIFY(QFile::remove(pasta.caminho(QStringLiteral("quorvel.bmp"))));
@@ -345,6 +352,9 @@ private slots:
             << "smtp://127.0.0.1:2525"
             << QStringList{"smtps://mail.exemplo.pt:465", "joao", "loja@exemplo.pt"}
             << "smtp://127.0.0.1:2525" << "loja@exemplo.pt";
+        QTest::newRow("servidor pelo nome, segurança e porta por omissão")
+            << "" << QStringList{"mail.exemplo.pt", "joao", ""} << "smtp://mail.exemplo.pt:587"
+            << "quorvel@localhost";
     }
     void configuracao()
     {

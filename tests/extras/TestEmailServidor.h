@@ -47,7 +47,9 @@ class Guarda:
             partes.append({'tipo': p.get_content_type(), 'nome': p.get_filename() or '',
                            'texto': texto, 'md5': hashlib.md5(dados).hexdigest()})
         self.n += 1
+        autenticado = getattr(session, 'auth_data', None)
         registo = {'de': envelope.mail_from, 'para': envelope.rcpt_tos,
+                   'utilizador': autenticado.login.decode() if autenticado else '',
                    'assunto': str(msg['Subject']), 'cabecalhoPara': str(msg['To']),
                    'partes': partes}
         caminho = os.path.join(os.environ['QUORVEL_TESTE_PASTA'], '%03d.json' % self.n)
@@ -55,6 +57,43 @@ class Guarda:
             json.dump(registo, f, ensure_ascii=False)
         os.replace(caminho + '.tmp', caminho)
         return '250 Mensagem aceite'
+)PY";
+
+// A server that asks for a login, in clear (offering AUTH without TLS, which the program must
+// not use), with STARTTLS or with TLS from the first byte. Every login it is given is written
+// to logins.txt, so a test sees whether a password reached it.
+inline const char *const SeguroPy = R"PY(
+import os, ssl, threading
+from aiosmtpd.controller import Controller
+from aiosmtpd.smtp import AuthResult, LoginPassword
+from guarda_smtp import Guarda
+
+modo = os.environ['QUORVEL_TESTE_MODO']
+utilizador = os.environ['QUORVEL_TESTE_UTILIZADOR'].encode()
+password = os.environ['QUORVEL_TESTE_PASSWORD'].encode()
+
+def autentica(server, session, envelope, mechanism, dados):
+    if not isinstance(dados, LoginPassword):
+        return AuthResult(success=False, handled=False)
+    with open(os.path.join(os.environ['QUORVEL_TESTE_PASTA'], 'logins.txt'), 'ab') as f:
+        f.write(dados.login + b':' + dados.password + b'\n')
+    ok = dados.login == utilizador and dados.password == password
+    return AuthResult(success=ok, handled=False, auth_data=dados if ok else None)
+
+kw = dict(hostname='127.0.0.1', port=int(os.environ['QUORVEL_TESTE_PORTA']),
+          authenticator=autentica, auth_required=True)
+if modo == 'claro':
+    kw['auth_require_tls'] = False
+else:
+    ctx = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+    ctx.load_cert_chain(os.environ['QUORVEL_TESTE_CERT'], os.environ['QUORVEL_TESTE_CHAVE'])
+    if modo == 'starttls':
+        kw.update(tls_context=ctx, require_starttls=True)
+    else:
+        # Secure from the first byte; aiosmtpd only counts STARTTLS as secure.
+        kw.update(ssl_context=ctx, auth_require_tls=False)
+Controller(Guarda(), **kw).start()
+threading.Event().wait()
 )PY";
 
 // A port nobody listens on right now.
@@ -99,19 +138,9 @@ public:
         ambiente.insert(QStringLiteral("QUORVEL_TESTE_PASTA"), pastaMensagens());
         if (!recusa.isEmpty())
             ambiente.insert(QStringLiteral("QUORVEL_TESTE_RECUSA"), recusa);
-        m_processo.setProcessEnvironment(ambiente);
-        m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // The server goes with the test even when the test dies half-way.
-        m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        m_processo.start(QStringLiteral("/usr/bin/python3"),
-                         {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"),
+        inicia(ambiente, {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"),
                           QStringLiteral("-l"), QStringLiteral("127.0.0.1:%1").arg(m_porta),
                           QStringLiteral("-c"), QStringLiteral("guarda_smtp.Guarda")});
-        for (int i = 0; i < 200 && !aceitaLigacoes(m_porta); ++i) {
-            if (m_processo.state() == QProcess::NotRunning)
-                break;
-            QThread::msleep(25);
-        }
     }
     ~Smtp()
     {
@@ -119,8 +148,55 @@ public:
         m_processo.waitForFinished(3000);
     }
 
+    // A server that asks for `utilizador` and `password`: modo "claro", "starttls" or "tls".
+    // Its certificate (made now, for 127.0.0.1) is certificado(); the program is told to trust
+    // it through QUORVEL_SMTP_CA.
+    Smtp(const QString &modo, const QString &utilizador, const QString &password)
+        : m_porta(portaLivre())
+    {
+        const QDir d(m_dir.path());
+        escreveFicheiro(d.filePath(QStringLiteral("guarda_smtp.py")), GuardaPy);
+        escreveFicheiro(d.filePath(QStringLiteral("seguro_smtp.py")), SeguroPy);
+        QDir().mkpath(pastaMensagens());
+        if (modo != QLatin1String("claro")) {
+            QProcess openssl;
+            openssl.start(QStringLiteral("openssl"),
+                          {QStringLiteral("req"), QStringLiteral("-x509"),
+                           QStringLiteral("-newkey"), QStringLiteral("ec"),
+                           QStringLiteral("-pkeyopt"),
+                           QStringLiteral("ec_paramgen_curve:prime256v1"),
+                           QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"),
+                           QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                           QStringLiteral("-addext"),
+                           QStringLiteral("subjectAltName=IP:127.0.0.1"),
+                           QStringLiteral("-keyout"), d.filePath(QStringLiteral("chave.pem")),
+                           QStringLiteral("-out"), certificado()});
+            openssl.waitForFinished(30000);
+        }
+        auto ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("PYTHONPATH"), m_dir.path());
+        ambiente.insert(QStringLiteral("QUORVEL_TESTE_PASTA"), pastaMensagens());
+        ambiente.insert(QStringLiteral("QUORVEL_TESTE_MODO"), modo);
+        ambiente.insert(QStringLiteral("QUORVEL_TESTE_PORTA"), QString::number(m_porta));
+        ambiente.insert(QStringLiteral("QUORVEL_TESTE_UTILIZADOR"), utilizador);
+        ambiente.insert(QStringLiteral("QUORVEL_TESTE_PASSWORD"), password);
+        ambiente.insert(QStringLiteral("QUORVEL_TESTE_CERT"), certificado());
+        ambiente.insert(QStringLiteral("QUORVEL_TESTE_CHAVE"),
+                        d.filePath(QStringLiteral("chave.pem")));
+        inicia(ambiente, {d.filePath(QStringLiteral("seguro_smtp.py"))});
+    }
+
     bool aEscutar() const { return aceitaLigacoes(m_porta); }
+    int porta() const { return m_porta; }
     QString url() const { return QStringLiteral("smtp://127.0.0.1:%1").arg(m_porta); }
+    QString certificado() const { return QDir(m_dir.path()).filePath(QStringLiteral("cert.pem")); }
+
+    // Every "user:password" the server was given, one a line.
+    QByteArray logins() const
+    {
+        QFile f(QDir(pastaMensagens()).filePath(QStringLiteral("logins.txt")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
     // The messages received so far, in the order they arrived.
     QList<QJsonObject> mensagens() const
@@ -137,6 +213,26 @@ public:
     }
 
 private:
+    static void escreveFicheiro(const QString &caminho, const char *texto)
+    {
+        QFile f(caminho);
+        f.open(QIODevice::WriteOnly);
+        f.write(texto);
+    }
+    void inicia(QProcessEnvironment ambiente, const QStringList &argumentos)
+    {
+        ambiente.insert(QStringLiteral("PYTHONWARNINGS"), QStringLiteral("ignore"));
+        m_processo.setProcessEnvironment(ambiente);
+        m_processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The server goes with the test even when the test dies half-way.
+        m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        m_processo.start(QStringLiteral("/usr/bin/python3"), argumentos);
+        for (int i = 0; i < 400 && !aceitaLigacoes(m_porta); ++i) {
+            if (m_processo.state() == QProcess::NotRunning)
+                break;
+            QThread::msleep(25);
+        }
+    }
     QString pastaMensagens() const
     {
         return QDir(m_dir.path()).filePath(QStringLiteral("recebidas"));

@@ -1,6 +1,10 @@
 // The module quorvel_web: the browser's page view over Qt WebEngine, loaded on first use.
 #include "extras/VistaWeb.h"
 
+#include <QFileInfo>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace {
@@ -14,6 +18,15 @@ public:
         QObject::connect(m_vista, &QWebEngineView::loadFinished, [this] { chama(aoAcabar); });
         QObject::connect(m_vista, &QWebEngineView::titleChanged,
                          [this] { chama(aoMudarTitulo); });
+        QWebEnginePage *pagina = m_vista->page();
+        QObject::connect(pagina, &QWebEnginePage::newWindowRequested, m_vista,
+                         [this](QWebEngineNewWindowRequest &pedido) {
+                             if (pedido.requestedUrl().isValid())
+                                 m_vista->setUrl(pedido.requestedUrl());
+                         });
+        // The profile is shared by every view of the run: only this view's downloads are ours.
+        QObject::connect(pagina->profile(), &QWebEngineProfile::downloadRequested, m_vista,
+                         [this](QWebEngineDownloadRequest *d) { transfere(d); });
         // The view owns this object: both end together.
         QObject::connect(m_vista, &QObject::destroyed, [this] { delete this; });
     }
@@ -33,6 +46,31 @@ private:
         if (f)
             f();
     }
+
+    void transfere(QWebEngineDownloadRequest *d)
+    {
+        if (d->page() != m_vista->page())
+            return;
+        const QString caminho = aoTransferir ? aoTransferir(d->suggestedFileName()) : QString();
+        if (caminho.isEmpty()) {
+            d->cancel();
+            return;
+        }
+        const QFileInfo destino(caminho);
+        d->setDownloadDirectory(destino.absolutePath());
+        d->setDownloadFileName(destino.fileName());
+        QObject::connect(d, &QWebEngineDownloadRequest::isFinishedChanged, m_vista,
+                         [this, d, caminho] {
+                             if (!d->isFinished() || !aoTransferido)
+                                 return;
+                             const bool completo =
+                                 d->state() == QWebEngineDownloadRequest::DownloadCompleted;
+                             aoTransferido(caminho, completo,
+                                           completo ? QString() : d->interruptReasonString());
+                         });
+        d->accept();
+    }
+
     QWebEngineView *m_vista;
 };
 
