@@ -6,8 +6,11 @@
 #include "app/Frm_Password.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
+#include "backup/ExameBackup.h"
 #include "backup/Frm_Backups.h"
+#include "backup/Frm_ReporBackup.h"
 #include "data/BaseDados.h"
+#include "extras/Frm_ConfiguraCorreio.h"
 #include "extras/frmTip.h"
 #include "ledger/Frm_Ajuda.h"
 #include "platform/FlexGrid.h"
@@ -244,6 +247,18 @@ private slots:
         });
         QTest::newRow("dica do dia") << FazJanela([](Frm_bancos *j) -> QWidget * {
             return new frmTip(j, j->Mnu_DicasEntrada);
+        });
+        QTest::newRow("configurar correio") << FazJanela([](Frm_bancos *j) -> QWidget * {
+            return new Frm_ConfiguraCorreio(j);
+        });
+        QTest::newRow("repor copia de seguranca") << FazJanela([](Frm_bancos *j) -> QWidget * {
+            const ResumoBase actual = ExameBackup::resume(Ligacao());
+            return new Frm_ReporBackup(QStringLiteral("/home/contabilidade/Quorvel-backup-1-12-"
+                                                      "2026.MDB"),
+                                       actual, actual,
+                                       QStringLiteral("Quorvel-backup-8-12-2026-antes-da-"
+                                                      "reposicao.MDB"),
+                                       j);
         });
     }
 
