@@ -4,15 +4,12 @@
 // written as exact decimals; dates are date values.
 #include "data/Dinheiro.h"
 #include "data/Regional.h"
+#include "reports/ArquivoZip.h"
 #include "reports/EscritasFolha.h"
 #include "reports/FolhaExtracto.h"
 #include "reports/ModeloRelatorio.h"
 
 #include <QXmlStreamWriter>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
-#include <zlib.h>
 
 namespace EscritasFolha {
 
@@ -291,38 +288,19 @@ QByteArray manifesto()
 
 } // namespace
 
-void ods(const QuadroListagem &quadro, const QString &caminho)
+QByteArray ods(const QuadroListagem &quadro)
 {
     int linhaTitulos = 0;
     const QByteArray content = conteudo(quadro, &linhaTitulos);
-    QuaZip zip(caminho);
-    // Sizes in the local headers, no data descriptors: the media type must be readable at a
-    // fixed place from the start of the file.
-    zip.setDataDescriptorWritingEnabled(false);
-    if (!zip.open(QuaZip::mdCreate))
-        throw ErroRelatorio(QStringLiteral("não foi possível criar o ficheiro (pasta sem "
-                                           "permissão de escrita ou disco cheio)."));
-    auto entrada = [&](const QString &nome, const QByteArray &dados, bool comprimida) {
-        QuaZipFile f(&zip);
-        if (!f.open(QIODevice::WriteOnly, QuaZipNewInfo(nome), nullptr, 0,
-                    comprimida ? Z_DEFLATED : 0, comprimida ? Z_DEFAULT_COMPRESSION : 0)
-            || f.write(dados) != dados.size()) {
-            throw ErroRelatorio(
-                QStringLiteral("ocorreu um erro ao escrever \"%1\" no ficheiro.").arg(nome));
-        }
-        f.close();
-        if (f.getZipError() != ZIP_OK)
-            throw ErroRelatorio(
-                QStringLiteral("ocorreu um erro ao escrever \"%1\" no ficheiro.").arg(nome));
-    };
-    entrada(QStringLiteral("mimetype"), QByteArray(TipoMime), false);
-    entrada(QStringLiteral("content.xml"), content, true);
-    entrada(QStringLiteral("styles.xml"), estilos(), true);
-    entrada(QStringLiteral("settings.xml"), definicoes(linhaTitulos), true);
-    entrada(QStringLiteral("META-INF/manifest.xml"), manifesto(), true);
-    zip.close();
-    if (zip.getZipError() != ZIP_OK)
-        throw ErroRelatorio(QStringLiteral("o ficheiro não pôde ser fechado (disco cheio?)."));
+    ArquivoZip zip;
+    const bool ok = zip.adiciona(QStringLiteral("mimetype"), QByteArray(TipoMime), false)
+                    && zip.adiciona(QStringLiteral("content.xml"), content, true)
+                    && zip.adiciona(QStringLiteral("styles.xml"), estilos(), true)
+                    && zip.adiciona(QStringLiteral("settings.xml"), definicoes(linhaTitulos), true)
+                    && zip.adiciona(QStringLiteral("META-INF/manifest.xml"), manifesto(), true);
+    if (!ok)
+        throw ErroRelatorio(QStringLiteral("não houve memória para comprimir o ficheiro."));
+    return zip.termina();
 }
 
 } // namespace EscritasFolha

@@ -54,8 +54,10 @@ void escreve(const QuadroListagem &quadro, const QString &caminho, FormatoFolha 
     const QString provisorio = temporario.fileName();
     try {
         switch (formato) {
-        case FormatoFolha::Csv: {
-            const QByteArray bytes = EscritasFolha::csv(quadro);
+        case FormatoFolha::Csv:
+        case FormatoFolha::Ods: {
+            const QByteArray bytes = formato == FormatoFolha::Csv ? EscritasFolha::csv(quadro)
+                                                                  : EscritasFolha::ods(quadro);
             if (temporario.write(bytes) != bytes.size() || !temporario.flush())
                 falha(temporario.errorString());
             break;
@@ -63,10 +65,6 @@ void escreve(const QuadroListagem &quadro, const QString &caminho, FormatoFolha 
         case FormatoFolha::Xlsx:
             temporario.close(); // the library writes the file by its name
             EscritasFolha::xlsx(quadro, provisorio);
-            break;
-        case FormatoFolha::Ods:
-            temporario.close();
-            EscritasFolha::ods(quadro, provisorio);
             break;
         }
     } catch (const ErroRelatorio &e) {
