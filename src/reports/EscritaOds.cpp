@@ -193,8 +193,8 @@ QByteArray conteudo(const QuadroListagem &quadro, int *linhaTitulos)
     QByteArray bytes;
     QXmlStreamWriter x(&bytes);
     x.writeStartDocument();
+    namespaces(x); // declared before the root, so it carries the usual prefixes
     x.writeStartElement(Office, QStringLiteral("document-content"));
-    namespaces(x);
     x.writeAttribute(Office, QStringLiteral("version"), QStringLiteral("1.2"));
     estilosAutomaticos(x, quadro.colunas());
     x.writeStartElement(Office, QStringLiteral("body"));
@@ -218,8 +218,8 @@ QByteArray estilos()
     QByteArray bytes;
     QXmlStreamWriter x(&bytes);
     x.writeStartDocument();
-    x.writeStartElement(Office, QStringLiteral("document-styles"));
     namespaces(x);
+    x.writeStartElement(Office, QStringLiteral("document-styles"));
     x.writeAttribute(Office, QStringLiteral("version"), QStringLiteral("1.2"));
     x.writeEmptyElement(Office, QStringLiteral("styles"));
     x.writeEndDocument();
@@ -240,9 +240,9 @@ QByteArray definicoes(int linhaTitulos)
     };
     const QString fixas = QString::number(linhaTitulos + 1);
     x.writeStartDocument();
-    x.writeStartElement(Office, QStringLiteral("document-settings"));
     x.writeNamespace(Office, QStringLiteral("office"));
     x.writeNamespace(Config, QStringLiteral("config"));
+    x.writeStartElement(Office, QStringLiteral("document-settings"));
     x.writeAttribute(Office, QStringLiteral("version"), QStringLiteral("1.2"));
     x.writeStartElement(Office, QStringLiteral("settings"));
     x.writeStartElement(Config, QStringLiteral("config-item-set"));
@@ -269,8 +269,8 @@ QByteArray manifesto()
     QByteArray bytes;
     QXmlStreamWriter x(&bytes);
     x.writeStartDocument();
-    x.writeStartElement(Manifest, QStringLiteral("manifest"));
     x.writeNamespace(Manifest, QStringLiteral("manifest"));
+    x.writeStartElement(Manifest, QStringLiteral("manifest"));
     x.writeAttribute(Manifest, QStringLiteral("version"), QStringLiteral("1.2"));
     auto entrada = [&](const QString &caminho, const QString &tipo) {
         x.writeEmptyElement(Manifest, QStringLiteral("file-entry"));

@@ -1,7 +1,8 @@
 #pragma once
 // Reading an exported spreadsheet back as its user's program would: the .xlsx through its zip
-// (read here with zlib: QuaZip cannot share a process with libxlsxwriter) and XML parts (shared strings, styles, the sheet), the .ods through content.xml, the .csv byte
-// by byte (BOM, ";", quotes, CR LF). Every format becomes the same grid of typed cells.
+// (read here with zlib: QuaZip cannot share a process with libxlsxwriter) and XML parts (shared
+// strings, styles, the sheet), the .ods through content.xml, the .csv byte by byte (BOM, ";",
+// quotes, CR LF). Every format becomes the same grid of typed cells.
 #include <QDate>
 #include <QFile>
 #include <QMap>
@@ -10,11 +11,12 @@
 #include <cmath>
 #include <zlib.h>
 
-namespace LeituraFolhas {
+namespace LeituraFolhas
+{
 
 struct Celula {
     enum Tipo { Texto, Numero, Data } tipo = Texto;
-    QString texto;      // as written in the file
+    QString texto;       // as written in the file
     qint64 centimos = 0; // a number in cents
     bool exacto = true;  // the number is the amount to the cent
     QDate data;
@@ -203,7 +205,8 @@ inline Folha leOds(const QString &ficheiro)
                     return {};
                 }
             } a{atributos};
-            const int vezes = std::max(1, a.value(QLatin1String("number-columns-repeated")).toInt());
+            const int vezes =
+                std::max(1, a.value(QLatin1String("number-columns-repeated")).toInt());
             const QString tipo = a.value(QLatin1String("value-type"));
             Celula c;
             c.formato = a.value(QLatin1String("style-name"));

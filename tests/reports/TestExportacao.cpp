@@ -22,7 +22,8 @@ using namespace ApoioListagens;
 using LeituraFolhas::Celula;
 using LeituraFolhas::Folha;
 
-namespace {
+namespace
+{
 
 // "1.234,50" to cents.
 qint64 centimos(const QString &texto)
@@ -33,8 +34,8 @@ qint64 centimos(const QString &texto)
 // Two amounts after a label on the listing's last page ("Totais   123,52   3.000,45").
 std::pair<qint64, qint64> somasDaListagem(const QString &pdf, const QString &rotulo)
 {
-    const auto m = QRegularExpression(QStringLiteral("%1\\s+(-?[\\d.]+,\\d\\d)\\s+(-?[\\d.]+,\\d\\d)")
-                                          .arg(rotulo))
+    const auto m = QRegularExpression(
+                       QStringLiteral("%1\\s+(-?[\\d.]+,\\d\\d)\\s+(-?[\\d.]+,\\d\\d)").arg(rotulo))
                        .match(pdf);
     if (!m.hasMatch())
         return {-1, -1};
@@ -62,8 +63,8 @@ class TestExportacao : public QObject
                                       "WHERE NumBanco = 1"));
         p.insereMovimento(1, "2024-01-10", 0, 200050, "C", "Depósito inicial", "1");
         p.insereMovimento(1, "2024-01-15", 99900, 0, "A", "Compra anulada", "2");
-        const auto renda = p.insereMovimento(1, "2024-01-20", 12345, 0, "P",
-                                             "Renda; \"Março\"", "3");
+        const auto renda =
+            p.insereMovimento(1, "2024-01-20", 12345, 0, "P", "Renda; \"Março\"", "3");
         p.insereMovimento(1, "2024-02-01", 7, 0, "P", "=SOMA(A1)", "4");
         const auto juros = p.insereMovimento(1, "2024-02-05", 0, 99994, "C", "Juros", "5");
         p.insereMovimento(1, "2024-03-01", 0, 1, "a", "Acerto", "6");
@@ -108,20 +109,24 @@ private slots:
         QTest::addColumn<qint64>("debitos"); // the listing's "Débito" total
         QTest::addColumn<qint64>("anulados");
         const QStringList todos{"Depósito inicial", "Compra anulada", "Renda; \"Março\"",
-                                "=SOMA(A1)", "Juros", "Acerto"};
-        QTest::newRow("xlsx, todos") << "e.xlsx" << false << "" << "" << todos << 12352ll
-                                     << 99900ll;
-        QTest::newRow("ods, todos") << "e.ods" << false << "" << "" << todos << 12352ll << 99900ll;
-        QTest::newRow("csv, todos") << "e.csv" << false << "" << "" << todos << 12352ll << 99900ll;
-        QTest::newRow("xlsx, categoria, nada anulado")
-            << "c.xlsx" << false << "Rendi" << "" << QStringList{"Juros"} << 0ll << 0ll;
+                                "=SOMA(A1)",        "Juros",          "Acerto"};
+        QTest::newRow("xlsx, todos") << "e.xlsx" << false << ""
+                                     << "" << todos << 12352ll << 99900ll;
+        QTest::newRow("ods, todos") << "e.ods" << false << ""
+                                    << "" << todos << 12352ll << 99900ll;
+        QTest::newRow("csv, todos") << "e.csv" << false << ""
+                                    << "" << todos << 12352ll << 99900ll;
+        QTest::newRow("xlsx, categoria, nada anulado") << "c.xlsx" << false << "Rendi"
+                                                       << "" << QStringList{"Juros"} << 0ll << 0ll;
         QTest::newRow("csv, datas com o anulado")
-            << "d.csv" << false << "" << "2024-01-15..2024-02-01"
-            << QStringList{"Compra anulada", "Renda; \"Março\"", "=SOMA(A1)"} << 12352ll << 99900ll;
-        QTest::newRow("ods, detalhado") << "x.ods" << true << "" << "" << todos << 12352ll
-                                        << 99900ll;
-        QTest::newRow("xlsx, detalhado sem extensão") << "sem-extensao" << true << "" << ""
-                                                      << todos << 12352ll << 99900ll;
+            << "d.csv" << false << ""
+            << "2024-01-15..2024-02-01"
+            << QStringList{"Compra anulada", "Renda; \"Março\"", "=SOMA(A1)"} << 12352ll
+            << 99900ll;
+        QTest::newRow("ods, detalhado") << "x.ods" << true << ""
+                                        << "" << todos << 12352ll << 99900ll;
+        QTest::newRow("xlsx, detalhado sem extensão") << "sem-extensao" << true << ""
+                                                      << "" << todos << 12352ll << 99900ll;
     }
     void somaComoAListagem()
     {
@@ -205,9 +210,11 @@ private slots:
         if (ficheiro.endsWith(".csv")) // a text a spreadsheet would run stays a text
             descricoes.replaceInStrings(QRegularExpression("^="), "'=");
         QCOMPARE(vistas, descricoes);
-        QCOMPARE(folha.linhas[titulos + 1].value(0).data, QDate::fromString(
-            datas.isEmpty() ? (categoria.isEmpty() ? "2024-01-10" : "2024-02-05")
-                            : datas.left(10), Qt::ISODate));
+        QCOMPARE(folha.linhas[titulos + 1].value(0).data,
+                 QDate::fromString(datas.isEmpty()
+                                       ? (categoria.isEmpty() ? "2024-01-10" : "2024-02-05")
+                                       : datas.left(10),
+                                   Qt::ISODate));
 
         const auto [debitoPdf, creditoPdf] = somasDaListagem(pdf, QStringLiteral("Totais"));
         const auto [debitoAnPdf, creditoAnPdf] = somasDaListagem(pdf, QStringLiteral("Anulados"));
@@ -228,8 +235,8 @@ private slots:
         QCOMPARE(folha.linhas[linhaAnulados].value(coluna["Crédito"]).centimos, creditoAnPdf);
         const qint64 saldoFinal = folha.linhas[final].value(coluna["Saldo"]).centimos;
         QCOMPARE(saldoFinal, ultimoSaldo);
-        QVERIFY2(pdf.contains(QStringLiteral("Saldo final: ")
-                              + Dinheiro::deCentimos(saldoFinal).formataMoeda()),
+        QVERIFY2(pdf.contains(QStringLiteral("Saldo final: ") +
+                              Dinheiro::deCentimos(saldoFinal).formataMoeda()),
                  qPrintable(pdf.right(600)));
     }
 
@@ -252,7 +259,8 @@ private slots:
         const QByteArray bytes = file.readAll();
         if (ficheiro.endsWith(".csv")) {
             // BOM, ";" between fields, decimal comma, quotes doubled inside quotes, CR LF.
-            QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "Extracto da conta: Caixa D'Ouro;;;;;;\r\n"));
+            QVERIFY(bytes.startsWith("\xEF\xBB\xBF"
+                                     "Extracto da conta: Caixa D'Ouro;;;;;;\r\n"));
             QVERIFY2(bytes.contains("\r\n20-01-2024;3;\"Renda; \"\"Março\"\"\";P;123,45;;"
                                     "1877,05\r\n"),
                      bytes.constData());
@@ -267,12 +275,14 @@ private slots:
             QCOMPARE(quint8(bytes[26]) | quint8(bytes[27]) << 8, 8); // name length
             QCOMPARE(quint8(bytes[28]) | quint8(bytes[29]) << 8, 0); // no extra field
             QCOMPARE(bytes.mid(30, 8), QByteArray("mimetype"));
-            QCOMPARE(bytes.mid(38, 46), QByteArray("application/vnd.oasis.opendocument.spreadsheet"));
+            QCOMPARE(bytes.mid(38, 46),
+                     QByteArray("application/vnd.oasis.opendocument.spreadsheet"));
             const QByteArray conteudo =
                 LeituraFolhas::entradaZip(caminho, QStringLiteral("content.xml"));
             QVERIFY(conteudo.contains("office:value-type=\"currency\" office:currency=\"EUR\" "
                                       "office:value=\"999.94\""));
-            QVERIFY(conteudo.contains("office:value-type=\"date\" office:date-value=\"2024-01-20\""));
+            QVERIFY(
+                conteudo.contains("office:value-type=\"date\" office:date-value=\"2024-01-20\""));
             QVERIFY(!LeituraFolhas::entradaZip(caminho, QStringLiteral("META-INF/manifest.xml"))
                          .isEmpty());
         } else {
@@ -336,8 +346,7 @@ private slots:
         QVERIFY(novo.open(QIODevice::ReadOnly));
         const QByteArray bytes = novo.readAll();
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF") && !bytes.contains('#'));
-        QCOMPARE(QDir(saida()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"antigo.csv"});
+        QCOMPARE(QDir(saida()).entryList(QDir::Files | QDir::Hidden), QStringList{"antigo.csv"});
     }
 };
 
