@@ -2,6 +2,7 @@
 // movements, as medians of 5 runs in one process, with the process's peak memory and each
 // timing's ratio to the floor (the account's query read through, nothing else).
 #include "BenchBackup.h"
+#include "BenchExportacao.h"
 #include "BenchImportacao.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
@@ -91,6 +92,7 @@ int main(int argc, char *argv[])
         imprimeLinha("abrir conta (menu a grelha pintada)", n, ms, chao);
         if (n == 10000)
             medeListagens(*janela, n);
+        medeExportacao(*janela, n);
         if (n == 100000) {
             medeEscritaMovimentos(*janela, n, chao);
             medeBackup(n);

@@ -50,6 +50,9 @@ ContextoJanela Frm_bancos::Contexto()
     c.numBanco = Txt_NumBanco;
     c.ligacao = []() -> BaseDados & { return Ligacao(); };
     c.gravaTodasLinhas = [this] { m_razao->GravaTodasLinhas(); };
+    c.saldoFinal = [this]() -> std::optional<Dinheiro> {
+        return m_razao->ContaAberta() ? std::optional(m_razao->SaldoFinal()) : std::nullopt;
+    };
     c.terminaPrograma = [this] { close(); }; // the ledger's end-of-run hook writes and remembers
     c.estadoInicial = [this] { EstadoInicial(); };
     c.recarregaBaseDados = [this] {

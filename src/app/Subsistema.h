@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "data/Dinheiro.h"
 
 class BaseDados;
 class FlexGrid;
@@ -25,6 +28,8 @@ struct ContextoJanela {
     // Writes every row of the open account's grid back with its running balance, in one
     // transaction (before a listing, before the program ends on its own). Throws ErroBaseDados.
     std::function<void()> gravaTodasLinhas;
+    // The open account's final balance as its grid shows it; nullopt when no account is open.
+    std::function<std::optional<Dinheiro>()> saldoFinal;
     // Ends the run as closing the window does: changed rows written, the account remembered.
     std::function<void()> terminaPrograma;
     // Puts the window back in its start state: every subsystem's EstadoInicial, in order.

@@ -83,4 +83,10 @@ void guardaEstado(BaseDados &bd, int numBanco, qint64 topRow, Dinheiro saldo)
                {topRow, saldo.centimos(), numBanco});
 }
 
+void gravaSaldo(BaseDados &bd, int numBanco, Dinheiro saldo)
+{
+    bd.executa(QStringLiteral("UPDATE TabBancos SET Saldo = ? WHERE NumBanco = ?"),
+               {saldo.centimos(), numBanco});
+}
+
 } // namespace TabelaContas

@@ -40,4 +40,8 @@ void apaga(BaseDados &bd, int numBanco);
 // row and its final balance. One transaction.
 void guardaEstado(BaseDados &bd, int numBanco, qint64 topRow, Dinheiro saldo);
 
+// Stores an account's current balance (the summary of all accounts lists it). Runs in the
+// caller's transaction, so it can go with the write-back of the balances it sums.
+void gravaSaldo(BaseDados &bd, int numBanco, Dinheiro saldo);
+
 } // namespace TabelaContas

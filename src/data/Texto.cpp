@@ -20,3 +20,10 @@ QString Texto::corta(const QString &texto, qsizetype n)
     }
     return texto.left(fim);
 }
+
+bool Texto::mesmaPassword(const QString &a, const QString &b)
+{
+    return a.normalized(QString::NormalizationForm_C)
+               .compare(b.normalized(QString::NormalizationForm_C), Qt::CaseInsensitive)
+           == 0;
+}

@@ -9,4 +9,9 @@ namespace Texto {
 // At most n characters of texto, counted as the user sees them.
 QString corta(const QString &texto, qsizetype n);
 
+// Two passwords are the same without regard to case, however their accented letters were
+// composed: "ç" typed as one character matches a "c" with a combining cedilla stored by another
+// system. Every password the program checks compares this way.
+bool mesmaPassword(const QString &a, const QString &b);
+
 } // namespace Texto

@@ -7,6 +7,7 @@
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
 #include "data/TabelaContas.h"
+#include "data/Texto.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/EtiquetaInformacao.h"
 #include "platform/FlexGrid.h"
@@ -17,19 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-
-namespace {
-
-// The same password without regard to case, however its accented letters were composed: "ç"
-// typed as one character matches a "c" with a combining cedilla stored by another system.
-bool mesmaPassword(const QString &a, const QString &b)
-{
-    return a.normalized(QString::NormalizationForm_C)
-               .compare(b.normalized(QString::NormalizationForm_C), Qt::CaseInsensitive)
-           == 0;
-}
-
-} // namespace
 
 void Razao::CarregaMenuContas()
 {
@@ -92,8 +80,8 @@ void Razao::AbreConta()
     prompt.exec();
     const QString &digitada = Estado().PasswordDigitada;
     const QString geral = Estado().PasswordGeral.trimmed();
-    if (mesmaPassword(password, digitada)
-        || (!geral.isEmpty() && mesmaPassword(digitada, Estado().PasswordGeral))) {
+    if (Texto::mesmaPassword(password, digitada)
+        || (!geral.isEmpty() && Texto::mesmaPassword(digitada, Estado().PasswordGeral))) {
         CarregaMovimentos();
         RepoePosicaoGrelha();
         return;

@@ -3,6 +3,7 @@
 #include "data/ErroBaseDados.h"
 #include "reports/FormulaSeleccao.h"
 #include "reports/PaginacaoRelatorio.h"
+#include "reports/QuadroListagem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,8 +58,9 @@ Listagem CrystalReport1::prepara()
     QStringList campos;
     for (const ColunaModelo &c : l.modelo.colunas)
         campos << c.campo;
-    if (!l.modelo.campoSaldo.isEmpty() && !campos.contains(l.modelo.campoSaldo.toLower()))
-        campos << l.modelo.campoSaldo;
+    for (const QString &extra : {l.modelo.campoSaldo.toLower(), l.modelo.campoSituacao})
+        if (!extra.isEmpty() && !campos.contains(extra))
+            campos << extra;
 
     const QString ficheiro = DataFiles[0];
     BaseDados *programa = m_ligacaoPrograma ? m_ligacaoPrograma() : nullptr;
@@ -138,4 +140,30 @@ bool CrystalReport1::setAction(int accao)
         falha(QStringLiteral("Ocorreu um erro ao ler os dados da listagem:\r") + e.mensagem());
     }
     return false;
+}
+
+bool CrystalReport1::exporta(const QString &caminho, FormatoFolha formato, int *registos)
+{
+    try {
+        const Listagem listagem = prepara();
+        const QuadroListagem quadro(listagem);
+        ExportacaoExtracto::escreve(quadro, caminho, formato);
+        if (registos)
+            *registos = quadro.registos();
+        return true;
+    } catch (const ErroRelatorio &e) {
+        falhaExportacao(e.mensagem());
+    } catch (const ErroFormula &e) {
+        falhaExportacao(e.mensagem());
+    } catch (const ErroBaseDados &e) {
+        falhaExportacao(QStringLiteral("Ocorreu um erro ao ler os dados da listagem:\r")
+                        + e.mensagem());
+    }
+    return false;
+}
+
+void CrystalReport1::falhaExportacao(const QString &mensagem)
+{
+    if (avisa)
+        avisa(mensagem + QStringLiteral("\r\rO extracto não foi exportado."));
 }

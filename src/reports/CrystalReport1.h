@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+#include "reports/ExportacaoExtracto.h"
+
 class BaseDados;
 struct Listagem;
 
@@ -36,6 +38,10 @@ public:
     // Action = 1 runs the report. True when the listing was shown or written.
     bool setAction(int accao);
 
+    // Instead of printing, writes the same listing (records, order, balances, totals) to a
+    // spreadsheet file. True when written; `registos` then holds the number of records.
+    bool exporta(const QString &caminho, FormatoFolha formato, int *registos = nullptr);
+
     // Shows a ready listing (print preview); the listing lives as long as the viewer keeps it.
     // Installed by the windows; tests leave it empty.
     std::function<void(std::shared_ptr<const Listagem>)> visor;
@@ -53,6 +59,7 @@ public:
 private:
     Listagem prepara(); // throws ErroRelatorio, ErroFormula, ErroBaseDados
     void falha(const QString &mensagem);
+    void falhaExportacao(const QString &mensagem);
     std::function<BaseDados *()> m_ligacaoPrograma;
     QString m_ultimoPdf;
     std::shared_ptr<Listagem> m_ultima;

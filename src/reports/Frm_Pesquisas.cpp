@@ -91,9 +91,13 @@ Frm_Pesquisas::Frm_Pesquisas(QWidget *pai) : QFrame(pai)
     Cmd_Consultar = nomeia(new QPushButton(QStringLiteral("Consultar"), this), "Cmd_Consultar");
     Cmd_Consultar->setGeometry(rectTwips(6240, 690, 2040, 600));
     Cmd_Consultar->setAutoDefault(true); // Enter on the focused button presses it
+    Cmd_Exportar =
+        nomeia(new QPushButton(QStringLiteral("Exportar..."), this), "Cmd_Exportar");
+    Cmd_Exportar->setGeometry(rectTwips(6240, 1410, 2040, 600));
+    Cmd_Exportar->setAutoDefault(true);
     Cmd_CancelaConsulta =
         nomeia(new QPushButton(QStringLiteral("Fechar"), this), "Cmd_CancelaConsulta");
-    Cmd_CancelaConsulta->setGeometry(rectTwips(6240, 1410, 2040, 600));
+    Cmd_CancelaConsulta->setGeometry(rectTwips(6240, 2130, 2040, 600));
     Cmd_CancelaConsulta->setAutoDefault(true);
 
     Lbl_AjudaPesquisa = nomeia(
@@ -110,7 +114,8 @@ Frm_Pesquisas::Frm_Pesquisas(QWidget *pai) : QFrame(pai)
     setTabOrder(Check2, DTPicker3);
     setTabOrder(DTPicker3, DTPicker4);
     setTabOrder(DTPicker4, Cmd_Consultar);
-    setTabOrder(Cmd_Consultar, Cmd_CancelaConsulta);
+    setTabOrder(Cmd_Consultar, Cmd_Exportar);
+    setTabOrder(Cmd_Exportar, Cmd_CancelaConsulta);
 
     for (QObject *o : std::initializer_list<QObject *>{
              Txt_PesquisaNumero, Cmb_CategoriaConsulta, Cmb_CategoriaConsulta->lineEdit(),

@@ -35,6 +35,7 @@ public:
     QDateEdit *DTPicker3 = nullptr;
     QDateEdit *DTPicker4 = nullptr;
     QPushButton *Cmd_Consultar = nullptr;
+    QPushButton *Cmd_Exportar = nullptr; // the same selection to a spreadsheet file
     QPushButton *Cmd_CancelaConsulta = nullptr;
     EtiquetaInformacao *Lbl_AjudaPesquisa = nullptr;
 

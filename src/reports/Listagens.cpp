@@ -6,11 +6,14 @@
 #include "data/ErroBaseDados.h"
 #include "data/Esquema.h"
 #include "data/TabelaCategorias.h"
+#include "data/Relogio.h"
 #include "data/TabelaContas.h"
+#include "data/Texto.h"
 #include "platform/CursorEspera.h"
 #include "platform/Ficheiros.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
+#include "reports/DialogoExportacao.h"
 #include "reports/Frm_Pesquisas.h"
 #include "reports/TextosListagem.h"
 #include "reports/VisorListagem.h"
@@ -26,6 +29,11 @@
 #include <QPushButton>
 
 namespace {
+
+const QString TituloSimples = QStringLiteral(" (02) Listagem de extracto de conta simples ");
+const QString ModeloSimples = QStringLiteral("02_Detalhes.rpt");
+const QString TituloDetalhado = QStringLiteral(" (03) Listagem de extracto de conta detalhado ");
+const QString ModeloDetalhado = QStringLiteral("03_DetalhesDet.rpt");
 
 // A file of the application folder by its design name, found without regard to case; the
 // plain path when there is none, so the engine can name the missing file.
@@ -60,6 +68,8 @@ Listagens::Listagens(const ContextoJanela &c, QAction *mnuListagem1, QAction *mn
     connect(mnuListagem3, &QAction::triggered, this, &Listagens::Mnu_Listagem3_Click);
     connect(Frm_Pesquisas->Cmd_Consultar, &QPushButton::clicked, this,
             &Listagens::Cmd_Consultar_Click);
+    connect(Frm_Pesquisas->Cmd_Exportar, &QPushButton::clicked, this,
+            &Listagens::Cmd_Exportar_Click);
     connect(Frm_Pesquisas->Cmd_CancelaConsulta, &QPushButton::clicked, this,
             &Listagens::Cmd_CancelaConsulta_Click);
 }
@@ -69,7 +79,7 @@ void Listagens::EstadoInicial()
     Frm_Pesquisas->hide();
     // The pickers start a month back once per run; later they keep what the user left.
     if (!m_datasIniciadas) {
-        const QDate hoje = QDate::currentDate();
+        const QDate hoje = Relogio::hoje();
         Frm_Pesquisas->DTPicker3->setDate(hoje.addDays(-30));
         Frm_Pesquisas->DTPicker4->setDate(hoje);
         m_datasIniciadas = true;
@@ -88,11 +98,18 @@ void Listagens::MostraErro(const ErroBaseDados &erro) const
            QMessageBox::Ok, Icone::Critico);
 }
 
-bool Listagens::GravaGrelha()
+bool Listagens::GravaGrelha(bool comSaldoDaConta)
 {
     try {
+        // The summary lists TabBancos.Saldo: the open account's is made the balance of now in
+        // the same transaction as the rows it sums, so both are written or neither.
+        Transaccao t(contexto().ligacao());
         if (contexto().gravaTodasLinhas)
             contexto().gravaTodasLinhas();
+        if (comSaldoDaConta && contexto().saldoFinal)
+            if (const auto saldo = contexto().saldoFinal())
+                TabelaContas::gravaSaldo(contexto().ligacao(), contexto().numBancoActual(),
+                                         *saldo);
         return true;
     } catch (const ErroBaseDados &erro) {
         MostraErro(erro);
@@ -152,12 +169,17 @@ void Listagens::PreencheCategoriasConsulta()
     Frm_Pesquisas->PreencheCategoriasConsulta(nomes);
 }
 
-void Listagens::Cmd_Consultar_Click()
+bool Listagens::ExtractoPedido()
 {
     if (TipoListagem == TipoDeListagem::ResumoContas)
         TipoListagem = m_tipoPesquisa;
-    if (TipoListagem != TipoDeListagem::ExtractoSimples
-        && TipoListagem != TipoDeListagem::ExtractoDetalhado)
+    return TipoListagem == TipoDeListagem::ExtractoSimples
+           || TipoListagem == TipoDeListagem::ExtractoDetalhado;
+}
+
+void Listagens::Cmd_Consultar_Click()
+{
+    if (!ExtractoPedido())
         return;
     {
         CursorEspera espera;
@@ -169,6 +191,36 @@ void Listagens::Cmd_Consultar_Click()
     else
         ImprimeExtractoDetalhado();
     // The frame stays open for the next listing.
+}
+
+void Listagens::Cmd_Exportar_Click()
+{
+    if (!ExtractoPedido())
+        return;
+    const QString proposta = QStringLiteral("Extracto-%1.xlsx")
+                                 .arg(Relogio::hoje().toString(QStringLiteral("dd-MM-yyyy")));
+    const auto destino = EscolheDestinoExportacao(contexto().janela, proposta);
+    if (!destino)
+        return; // closed without a choice: nothing written, nothing said
+    const int registos = ExportaExtracto(destino->caminho, destino->formato);
+    if (registos < 0)
+        return;
+    MsgBox(QStringLiteral("O extracto foi exportado (%1 movimentos) para o ficheiro:\r%2")
+               .arg(registos)
+               .arg(QDir::toNativeSeparators(destino->caminho)));
+}
+
+int Listagens::ExportaExtracto(const QString &caminho, FormatoFolha formato)
+{
+    CursorEspera espera;
+    if (!ExtractoPedido() || !GravaGrelha())
+        return -1;
+    if (TipoListagem == TipoDeListagem::ExtractoSimples)
+        PreparaExtracto(TituloSimples, ModeloSimples);
+    else
+        PreparaExtracto(TituloDetalhado, ModeloDetalhado);
+    int registos = 0;
+    return CrystalReport1.exporta(caminho, formato, &registos) ? registos : -1;
 }
 
 void Listagens::Cmd_CancelaConsulta_Click()
@@ -187,7 +239,7 @@ void Listagens::Mnu_Listagem1_Click()
             Frm_Password prompt(contexto().janela);
             prompt.exec();
         }
-        if (estado.PasswordDigitada.toUpper() != estado.PasswordGeral.toUpper()) {
+        if (!Texto::mesmaPassword(estado.PasswordDigitada, estado.PasswordGeral)) {
             MsgBox(QStringLiteral("A password do supervisor incorrecta..."));
             return;
         }
@@ -207,7 +259,7 @@ void Listagens::PreparaMotor(const QString &titulo, const QString &modelo)
 void Listagens::ImprimeResumoContas()
 {
     CursorEspera espera;
-    if (!GravaGrelha())
+    if (!GravaGrelha(true))
         return;
     PreparaMotor(QStringLiteral(" (01) Resumo das contas existentes "),
                  QStringLiteral("01_Bancos.rpt"));
@@ -217,19 +269,20 @@ void Listagens::ImprimeResumoContas()
 
 void Listagens::ImprimeExtractoSimples()
 {
-    ImprimeExtracto(QStringLiteral(" (02) Listagem de extracto de conta simples "),
-                    QStringLiteral("02_Detalhes.rpt"));
+    CursorEspera espera;
+    PreparaExtracto(TituloSimples, ModeloSimples);
+    CrystalReport1.setAction(1);
 }
 
 void Listagens::ImprimeExtractoDetalhado()
 {
-    ImprimeExtracto(QStringLiteral(" (03) Listagem de extracto de conta detalhado "),
-                    QStringLiteral("03_DetalhesDet.rpt"));
+    CursorEspera espera;
+    PreparaExtracto(TituloDetalhado, ModeloDetalhado);
+    CrystalReport1.setAction(1);
 }
 
-void Listagens::ImprimeExtracto(const QString &titulo, const QString &modelo)
+void Listagens::PreparaExtracto(const QString &titulo, const QString &modelo)
 {
-    CursorEspera espera;
     {
         MontaCabecalhoConta();
         const ::Frm_Pesquisas &f = *Frm_Pesquisas;
@@ -254,7 +307,6 @@ void Listagens::ImprimeExtracto(const QString &titulo, const QString &modelo)
             TextosListagem::formulaTexto(QStringLiteral("Rodape"), CabecalhoConta);
         CrystalReport1.SelectionFormula = TextosListagem::formulaSeleccao(c);
     }
-    CrystalReport1.setAction(1);
 }
 
 void Listagens::MontaCabecalhoConta()

@@ -36,7 +36,12 @@ public:
     void AbrePesquisa();
     void PreencheCategoriasConsulta();
     void Cmd_Consultar_Click();
+    void Cmd_Exportar_Click();
     void Cmd_CancelaConsulta_Click();
+    // What "Exportar..." does once the file is chosen: the write-back, then the extract the
+    // frame is open for, with its criteria, to the file. The number of movements written, or
+    // -1 when nothing was (the user was told why).
+    int ExportaExtracto(const QString &caminho, FormatoFolha formato);
     void ImprimeResumoContas();
     void ImprimeExtractoSimples();
     void ImprimeExtractoDetalhado();
@@ -49,8 +54,13 @@ public:
 
 private:
     void AbreExtracto(TipoDeListagem tipo);
-    void ImprimeExtracto(const QString &titulo, const QString &modelo);
-    bool GravaGrelha(); // the write-back before a listing; false (told) on a database error
+    // The engine set for an extract: template, formulas and the selection of the frame.
+    void PreparaExtracto(const QString &titulo, const QString &modelo);
+    // "Consultar" and "Exportar..." on the extract the frame was opened for; false when none.
+    bool ExtractoPedido();
+    // The write-back before a listing, with the open account's balance in TabBancos when
+    // `comSaldoDaConta`; false (told) on a database error, and then nothing was written.
+    bool GravaGrelha(bool comSaldoDaConta = false);
     void PreparaMotor(const QString &titulo, const QString &modelo);
     void MostraErro(const ErroBaseDados &erro) const;
     bool m_datasIniciadas = false;

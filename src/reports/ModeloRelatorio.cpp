@@ -102,6 +102,13 @@ ModeloRelatorio ModeloRelatorio::le(const QString &caminho)
     m.rotuloTotais = o.value(QLatin1String("rotulo_totais")).toString(m.rotuloTotais);
     m.rotuloSaldoFinal = o.value(QLatin1String("rotulo_saldo_final")).toString();
     m.campoSaldo = o.value(QLatin1String("campo_saldo")).toString();
+    // A template of movements written before annulled movements left the totals has no
+    // situation field: it gets the movements' own, so a user's older copy totals alike.
+    const QJsonValue situacao = o.value(QLatin1String("campo_situacao"));
+    m.campoSituacao = situacao.isUndefined() && m.fonte == FonteDados::Movimentos
+                          ? QStringLiteral("s")
+                          : situacao.toString().toLower();
+    m.rotuloAnulados = o.value(QLatin1String("rotulo_anulados")).toString(m.rotuloAnulados);
 
     for (const QJsonValue &v : o.value(QLatin1String("colunas")).toArray()) {
         const QJsonObject c = v.toObject();

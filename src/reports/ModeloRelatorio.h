@@ -55,6 +55,10 @@ struct ModeloRelatorio {
     QStringList rodape;
     std::vector<ColunaModelo> colunas;
     QString rotuloTotais = QStringLiteral("Totais");
+    // With a situation field, annulled records stay listed but are left out of the totals, as
+    // the running balance leaves them out; their sums go on a line of their own.
+    QString campoSituacao;
+    QString rotuloAnulados = QStringLiteral("Anulados");
     QString rotuloSaldoFinal; // empty: no final balance line
     QString campoSaldo;       // the field whose last value is the final balance
 

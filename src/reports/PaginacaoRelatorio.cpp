@@ -1,6 +1,8 @@
 #include "reports/PaginacaoRelatorio.h"
 #include "data/Dinheiro.h"
 #include "data/Regional.h"
+#include "data/Relogio.h"
+#include "reports/QuadroListagem.h"
 
 #include <QDate>
 #include <QFontMetricsF>
@@ -9,21 +11,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-QString formata(const QVariant &v, FormatoColuna formato)
-{
-    switch (formato) {
-    case FormatoColuna::Texto: return v.toString();
-    case FormatoColuna::Data: return Regional::formataData(v.toDate());
-    case FormatoColuna::Inteiro: return QString::number(v.toLongLong());
-    case FormatoColuna::Dinheiro: return Dinheiro::deCentimos(v.toLongLong()).formata();
-    case FormatoColuna::DinheiroSemZero: {
-        const qint64 c = v.toLongLong();
-        return c == 0 ? QString() : Dinheiro::deCentimos(c).formata();
-    }
-    }
-    return {};
-}
 
 // Device pixels of the page, from millimetres.
 struct Escala {
@@ -47,16 +34,6 @@ QString Listagem::preencheLinha(const QString &linha) const
         desde = m.capturedEnd();
     }
     return r + linha.mid(desde);
-}
-
-qint64 Listagem::total(const QString &campo) const
-{
-    const int i = dados.indice(campo);
-    qint64 soma = 0;
-    if (i >= 0)
-        for (const QVariantList &l : dados.linhas)
-            soma += l.at(i).toLongLong();
-    return soma;
 }
 
 QPageLayout Listagem::paginaPedida() const
@@ -98,21 +75,16 @@ int Listagem::desenha(QPagedPaintDevice &dispositivo) const
         larguraTotal += e.px(c.larguraMm);
     const double factor = larguraTotal > area.width() ? area.width() / larguraTotal : 1.0;
     std::vector<QRectF> colunas;
-    std::vector<int> indices;
     double x = 0;
     for (const ColunaModelo &c : modelo.colunas) {
         const double w = e.px(c.larguraMm) * factor;
         colunas.emplace_back(x, 0, w, linha);
-        indices.push_back(dados.indice(c.campo));
         x += w;
     }
 
-    QStringList cabecalhos;
-    for (const QString &l : modelo.cabecalho)
-        cabecalhos << preencheLinha(l);
-    QStringList rodapes;
-    for (const QString &l : modelo.rodape)
-        rodapes << preencheLinha(l);
+    const QuadroListagem quadro(*this);
+    const QStringList &cabecalhos = quadro.cabecalho;
+    const QStringList &rodapes = quadro.rodape;
 
     double alturaTopo = 0;
     for (int i = 0; i < cabecalhos.size(); ++i)
@@ -121,13 +93,12 @@ int Listagem::desenha(QPagedPaintDevice &dispositivo) const
     const double alturaPe = (double(rodapes.size()) + 1) * linhaCab + e.px(2);
     const double corpoAltura = area.height() - alturaTopo - alturaPe;
     const int porPagina = std::max(1, int(corpoAltura / linha));
-    const bool temTotais = std::any_of(modelo.colunas.begin(), modelo.colunas.end(),
-                                       [](const ColunaModelo &c) { return c.total; });
-    const int linhasFim = (temTotais ? 2 : 0) + (modelo.rotuloSaldoFinal.isEmpty() ? 0 : 1);
-    const int registos = int(dados.linhas.size());
+    const int linhasFim = (quadro.temTotais ? 2 : 0) + (quadro.temAnulados ? 1 : 0)
+                          + (quadro.temSaldoFinal ? 1 : 0);
+    const int registos = quadro.registos();
     const int paginas = std::max(1, (registos + linhasFim + porPagina - 1) / porPagina);
     const QString impresso =
-        QStringLiteral("Impresso em %1").arg(Regional::formataData(QDate::currentDate()));
+        QStringLiteral("Impresso em %1").arg(Regional::formataData(Relogio::hoje()));
 
     // One line of text in a cell, cut with an ellipsis when it does not fit. Placed by hand at
     // its baseline: laying out every cell through a text rectangle costs several times more
@@ -175,43 +146,42 @@ int Listagem::desenha(QPagedPaintDevice &dispositivo) const
         p.setFont(corpo);
         int nestaPagina = 0;
         for (; registo < registos && nestaPagina < porPagina; ++registo, ++nestaPagina) {
-            const QVariantList &l = dados.linhas[size_t(registo)];
             for (size_t c = 0; c < colunas.size(); ++c)
-                if (indices[c] >= 0)
-                    texto(colunas[c].translated(0, y), modelo.colunas[c].alinhamento,
-                          formata(l.at(indices[c]), modelo.colunas[c].formato), mCorpo);
+                texto(colunas[c].translated(0, y), modelo.colunas[c].alinhamento,
+                      quadro.textoCelula(registo, int(c)), mCorpo);
             y += linha;
         }
         if (pagina == paginas) {
-            if (temTotais) {
-                p.drawLine(QPointF(0, y + linha * 0.3), QPointF(x, y + linha * 0.3));
-                y += linha * 0.6;
-                p.setFont(cabecalho);
-                bool rotulo = false;
+            // A line of sums: the label in the room left of the first total.
+            auto somas = [&](const QString &rotulo, const std::vector<qint64> &valores) {
+                bool comRotulo = false;
                 for (size_t c = 0; c < colunas.size(); ++c) {
                     const ColunaModelo &col = modelo.colunas[c];
                     if (!col.total)
                         continue;
-                    if (!rotulo) { // the label takes the room left of the first total
-                        texto(QRectF(0, y, colunas[c].left(), linha), Qt::AlignRight,
-                              modelo.rotuloTotais, mCab);
-                        rotulo = true;
+                    if (!comRotulo) {
+                        texto(QRectF(0, y, colunas[c].left(), linha), Qt::AlignRight, rotulo,
+                              mCab);
+                        comRotulo = true;
                     }
                     texto(colunas[c].translated(0, y), col.alinhamento,
-                          Dinheiro::deCentimos(total(col.campo)).formata(), mCab);
+                          Dinheiro::deCentimos(valores[c]).formata(), mCab);
                 }
                 y += linha;
+            };
+            p.setFont(cabecalho);
+            if (quadro.temTotais) {
+                p.drawLine(QPointF(0, y + linha * 0.3), QPointF(x, y + linha * 0.3));
+                y += linha * 0.6;
+                somas(quadro.rotuloTotais, quadro.totais);
+                if (quadro.temAnulados)
+                    somas(quadro.rotuloAnulados, quadro.anulados);
             }
-            if (!modelo.rotuloSaldoFinal.isEmpty()) {
-                const int i = dados.indice(modelo.campoSaldo);
-                const qint64 saldo =
-                    registos > 0 && i >= 0 ? dados.linhas.back().at(i).toLongLong() : 0;
-                p.setFont(cabecalho);
+            if (quadro.temSaldoFinal)
                 texto(QRectF(0, y, x, linha), Qt::AlignRight,
-                      modelo.rotuloSaldoFinal + QLatin1Char(' ')
-                          + Dinheiro::deCentimos(saldo).formataMoeda(),
+                      quadro.rotuloSaldoFinal + QLatin1Char(' ')
+                          + Dinheiro::deCentimos(quadro.saldoFinal).formataMoeda(),
                       mCab);
-            }
         }
 
         // Foot of the page.

@@ -2,7 +2,8 @@
 // Lays a listing out with QPainter on any paged device (a PDF file, a printer, the preview):
 // heading lines and column headers at the top of every page, one line per record, the totals
 // and the final balance after the last record, the footer lines and "Página n de m" at the foot
-// of every page. Amounts are summed in cents.
+// of every page. Amounts are summed in cents; annulled movements are listed but summed on a line
+// of their own (QuadroListagem).
 #include <QHash>
 #include <QString>
 
@@ -19,8 +20,6 @@ struct Listagem {
 
     // A template line with its {@Nome} fields filled; an unknown formula reads as "".
     QString preencheLinha(const QString &linha) const;
-    // The sum of a money column over every record, in cents.
-    qint64 total(const QString &campo) const;
     // The page set-up the template asks for.
     QPageLayout paginaPedida() const;
     // Draws every page on the device (already set up with paginaPedida()). Returns the number

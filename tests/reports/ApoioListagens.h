@@ -5,8 +5,12 @@
 #include "reports/Frm_Pesquisas.h"
 #include "reports/Listagens.h"
 
+#include "support/Dialogos.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -61,6 +65,23 @@ inline Listagens *listagens(Frm_bancos *janela)
         if (auto *l = qobject_cast<Listagens *>(s))
             return l;
     return nullptr;
+}
+
+// Answers the next save dialog as a user would: `caminho` typed into the name box and the
+// dialog accepted ("" closes it without a choice); `filtros` gets the types it offered.
+inline void escolheFicheiro(const QString &caminho, QStringList *filtros = nullptr)
+{
+    aoAbrir<QFileDialog>([=](QFileDialog *d) {
+        if (filtros)
+            *filtros = d->nameFilters();
+        auto *nome = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (caminho.isEmpty() || !nome) {
+            d->reject();
+            return;
+        }
+        nome->setText(caminho);
+        static_cast<QDialog *>(d)->accept(); // as the "Guardar" button does
+    });
 }
 
 } // namespace ApoioListagens

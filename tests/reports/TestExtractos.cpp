@@ -3,6 +3,7 @@
 #include "ApoioListagens.h"
 #include "data/BaseDados.h"
 #include "data/Dinheiro.h"
+#include "data/Relogio.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -188,6 +189,63 @@ private slots:
         QVERIFY(!pdf.contains(QStringLiteral("Página 4")));
         // Column headers on every page.
         QCOMPARE(pdf.count(QStringLiteral("Descrição")), 3);
+    }
+
+    void anuladosForaDosTotais_data()
+    {
+        QTest::addColumn<bool>("detalhado");
+        QTest::addColumn<QString>("situacao");
+        QTest::addColumn<QString>("totais");   // Débito, Crédito
+        QTest::addColumn<QString>("anulados"); // Débito, Crédito
+        // Debits 1.000,00 + 350,01 + 0,01 + 250,00 and credits 2.000,50 + 0,99 before the 999,00.
+        QTest::newRow("simples, anulado") << false << "A" << "1.600,02 2.001,49" << "999,00 0,00";
+        QTest::newRow("detalhado, anulado") << true << "A" << "1.600,02 2.001,49"
+                                            << "999,00 0,00";
+        QTest::newRow("simples, 'a' não anula") << false << "a" << "2.599,02 2.001,49"
+                                                << "0,00 0,00";
+    }
+    void anuladosForaDosTotais()
+    {
+        QFETCH(bool, detalhado);
+        QFETCH(QString, situacao);
+        QFETCH(QString, totais);
+        QFETCH(QString, anulados);
+        m_pasta->insereMovimento(1, "2024-03-10", 99900, 0, situacao, "Cheque devolvido", "99");
+        Frm_Pesquisas *f =
+            abreExtracto(detalhado ? m_janela->Mnu_Listagem3 : m_janela->Mnu_Listagem2);
+        QTest::mouseClick(f->Cmd_Consultar, Qt::LeftButton);
+        const QString pdf = simplifica(m_pdfs->texto(detalhado ? QStringLiteral("03_DetalhesDet")
+                                                               : QStringLiteral("02_Detalhes")));
+        QVERIFY2(pdf.contains(QStringLiteral("Cheque devolvido")), qPrintable(pdf));
+        QVERIFY2(pdf.contains(QStringLiteral("Totais ") + totais), qPrintable(pdf.right(800)));
+        QVERIFY2(pdf.contains(QStringLiteral("Anulados ") + anulados), qPrintable(pdf.right(800)));
+        // Totals and the final balance now agree: credits less debits.
+        const auto par = totais.split(u' ');
+        const Dinheiro saldo = *Dinheiro::interpreta(par[1]) - *Dinheiro::interpreta(par[0]);
+        QVERIFY2(pdf.contains(QStringLiteral("Saldo final: ") + saldo.formataMoeda()),
+                 qPrintable(pdf.right(800)));
+    }
+
+    void dataImpressaEODiaDoRelogio_data()
+    {
+        QTest::addColumn<QString>("modelo");
+        QTest::newRow("extracto") << "02_Detalhes";
+        QTest::newRow("resumo das contas") << "01_Bancos";
+    }
+    void dataImpressaEODiaDoRelogio()
+    {
+        QFETCH(QString, modelo);
+        const QDate hoje = Relogio::hoje();
+        Relogio::congela(QDate(2031, 5, 17));
+        if (modelo == QLatin1String("01_Bancos")) {
+            m_janela->Mnu_Listagem1->trigger();
+        } else {
+            Frm_Pesquisas *f = abreExtracto(m_janela->Mnu_Listagem2);
+            QTest::mouseClick(f->Cmd_Consultar, Qt::LeftButton);
+        }
+        Relogio::congela(hoje);
+        const QString pdf = m_pdfs->texto(modelo);
+        QVERIFY2(pdf.contains(QStringLiteral("Impresso em 17-05-2031")), qPrintable(pdf.right(400)));
     }
 
     void modeloEmFaltaOuEstragado_data()

@@ -8,6 +8,8 @@
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
+#include "support/Teclado.h"
+#include "ledger/ApoioLedger.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +60,11 @@ private slots:
         QTest::newRow("noutra caixa") << "segredo" << "SEGREDO" << true;
         QTest::newRow("errada") << "segredo" << "segredx" << false;
         QTest::newRow("vazia quando há") << "SEGREDO" << "" << false;
+        // The accent typed as a letter and a combining mark, as some keyboards and other
+        // systems send it; stored composed and in capitals.
+        QTest::newRow("acento decomposto") << "JOSÉ" << "Jose\u0301" << true;
+        QTest::newRow("acento composto, minúsculas") << "Jose\u0301" << "josé" << true;
+        QTest::newRow("sem o acento") << "JOSÉ" << "Jose" << false;
     }
     void password()
     {
@@ -70,7 +77,7 @@ private slots:
         if (!digitada.isNull())
             aoAbrir<Frm_Password>([&](Frm_Password *p) {
                 perguntou = p != nullptr;
-                QTest::keyClicks(p->Text1, digitada);
+                escreve(p->Text1, digitada);
                 QTest::mouseClick(p->Cmd_Entrar, Qt::LeftButton);
             });
         janela->Mnu_Listagem1->trigger();
@@ -88,6 +95,42 @@ private slots:
         QVERIFY(pdf.contains(QStringLiteral("-0,01")));
         QVERIFY(pdf.contains(QRegularExpression(QStringLiteral("Total\\s+1\\.234\\.567,88"))));
         QVERIFY(!pdf.contains(QStringLiteral("Banco2"))); // slots without a name are left out
+    }
+
+    void resumoDepoisDeAlterarUmMovimento()
+    {
+        // The stored balance of account 1 is the last run's (1.234.567,89); its movements now
+        // sum to 100,00 and the user changes one of them to 250,00 before printing.
+        const qint64 m = m_pasta->insereMovimento(1, "2024-01-10", 0, 10000, "C", "Depósito", "1");
+        m_pasta->insereMovimento(1, "2024-01-12", 0, 0, "A", "Anulado", "2");
+        auto janela = m_pasta->iniciaPrograma();
+        janela->Mnu_Banco_Click(1);
+        aoAbrir<Frm_Frame2>([](Frm_Frame2 *d) {
+            d->TxtCampo[3]->selectAll();
+            QTest::keyClicks(d->TxtCampo[3], QStringLiteral("250"));
+            QTest::mouseClick(d->Cmd_Validar, Qt::LeftButton);
+        });
+        ApoioLedger::duploClique(janela->MSHFlexGrid1, 1);
+        QCOMPARE(janela->Txt_SaldoFinal->text(), QStringLiteral("250,00 €"));
+        QCOMPARE(m_pasta->bd().consulta(QStringLiteral("SELECT Credito FROM TabBancos1Det "
+                                                       "WHERE NumAutomatico = ?"), {m})
+                     .inteiro("Credito"),
+                 25000);
+
+        janela->Mnu_Listagem1->trigger();
+        QCOMPARE(m_caixas->textos(), QStringList());
+        const QString pdf = m_pdfs->texto(QStringLiteral("01_Bancos"));
+        QVERIFY2(pdf.contains(QRegularExpression(QStringLiteral("Millennium - Empresa.*\\s250,00\\n"))),
+                 qPrintable(pdf));
+        QVERIFY(!pdf.contains(QStringLiteral("1.234.567,89")));
+        QVERIFY2(pdf.contains(QRegularExpression(QStringLiteral("Total\\s+249,99"))), qPrintable(pdf));
+        QCOMPARE(m_pasta->bd().consulta(QStringLiteral("SELECT Saldo FROM TabBancos WHERE NumBanco = 1"))
+                     .inteiro("Saldo"),
+                 25000);
+        // An account chosen but not open keeps what it had.
+        QCOMPARE(m_pasta->bd().consulta(QStringLiteral("SELECT Saldo FROM TabBancos WHERE NumBanco = 4"))
+                     .inteiro("Saldo"),
+                 -1);
     }
 
     void resumoDepoisDeExtractoNaoHerdaNada()
