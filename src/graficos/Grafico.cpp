@@ -129,12 +129,20 @@ void Grafico::desenhaMeses(QPainter &p, const QRectF &plano,
     p.setFont(letra(AlturaLetra));
     p.setPen(CoresGrafico::TextoFraco);
     const QFontMetricsF fm(p.font());
+    // Every k-th month when they do not all fit, and never a label over the one before it
+    // (a short last month sits close to its neighbour).
     const qreal precisa = fm.horizontalAdvance(QStringLiteral("set 2026")) + 10;
     const int cada = std::max(1, int(std::ceil(precisa / std::max<qreal>(1, largura))));
+    qreal livreDesde = plano.left() - precisa;
     for (size_t i = 0; i < centros.size(); i += size_t(cada)) {
         const auto &[x, mes] = centros[i];
-        p.drawText(QRectF(x - precisa, plano.bottom() + 4, 2 * precisa, fm.height()),
-                   Qt::AlignHCenter | Qt::AlignTop, nomeMes(mes));
+        const QString texto = nomeMes(mes);
+        const qreal w = fm.horizontalAdvance(texto);
+        if (x - w / 2 < livreDesde)
+            continue;
+        p.drawText(QRectF(x - w / 2 - 1, plano.bottom() + 4, w + 2, fm.height()),
+                   Qt::AlignHCenter | Qt::AlignTop, texto);
+        livreDesde = x + w / 2 + 10;
     }
     p.restore();
 }
@@ -154,7 +162,7 @@ void Grafico::desenhaLegenda(QPainter &p, const QRectF &linha, const std::vector
                    i->texto);
         x -= lado + 6;
         i->amostra(p, QRectF(x, linha.center().y() - lado / 2, lado + 2, lado));
-        x -= 18;
+        x -= 22;
     }
     p.restore();
 }

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 namespace {
-constexpr qreal AlturaMaxima = 30;
+constexpr qreal AlturaMaxima = 34;
 }
 
 GraficoCategorias::GraficoCategorias(std::shared_ptr<const FigurasConta> figuras,
@@ -63,7 +63,9 @@ QString GraficoCategorias::percentagem(qint64 parte, qint64 total)
 
 qreal GraficoCategorias::alturaLinha(const QRectF &corpo) const
 {
-    return std::min(AlturaMaxima, corpo.height() / qreal(std::max<size_t>(1, categorias().size())));
+    // One line more for the total.
+    return std::min(AlturaMaxima,
+                    corpo.height() / qreal(std::max<size_t>(1, categorias().size()) + 1));
 }
 
 void GraficoCategorias::desenhaCorpo(QPainter &p, const QRectF &corpo) const
@@ -109,6 +111,12 @@ void GraficoCategorias::desenhaCorpo(QPainter &p, const QRectF &corpo) const
     }
     p.setPen(QPen(CoresGrafico::Liquido, 1.2));
     p.drawLine(QPointF(x0, corpo.top()), QPointF(x0, corpo.top() + h * qreal(cats.size())));
+    p.setFont(letra(AlturaLetra, true));
+    p.drawText(QRectF(x0, corpo.top() + h * qreal(cats.size()), corpo.right() - x0, h),
+               Qt::AlignLeft | Qt::AlignVCenter,
+               (m_lado == Lado::Saidas ? QStringLiteral("Total das saídas: ")
+                                       : QStringLiteral("Total das entradas: "))
+                   + Dinheiro::deCentimos(soma).formataMoeda());
 }
 
 QString GraficoCategorias::dicaCorpo(const QRectF &corpo, const QPointF &ponto) const

@@ -121,8 +121,16 @@ void GraficoSaldo::desenhaCorpo(QPainter &p, const QRectF &corpo) const
         const QPointF c(pl.x(f.periodo.desde.daysTo(d.dia), dias), pl.y(d.saldo));
         desenhaTriangulo(p, c, alto, cor);
         const qreal w = fm.horizontalAdvance(texto) + 4;
-        const qreal x = std::clamp(c.x() - w / 2, corpo.left(), corpo.right() - w);
-        const qreal y = alto ? c.y() - 10 - fm.height() : c.y() + 10;
+        const qreal x = std::clamp(c.x() - w / 2, a.left() + 2, std::max(a.left(), a.right() - w));
+        // Above the highest point and below the lowest, unless that leaves the plot.
+        const qreal acima = c.y() - 10 - fm.height(), abaixo = c.y() + 10;
+        qreal y = alto ? acima : abaixo;
+        if (y < corpo.top())
+            y = abaixo;
+        else if (y + fm.height() > a.bottom())
+            y = acima;
+        // On a light box: the label stays readable where it crosses the line.
+        p.fillRect(QRectF(x - 2, y, w + 4, fm.height()), QColor(255, 255, 255, 220));
         p.setPen(CoresGrafico::Texto);
         p.drawText(QRectF(x, y, w, fm.height()), Qt::AlignCenter, texto);
     };
