@@ -2,6 +2,7 @@
 // movements, as medians of 5 runs in one process, with the process's peak memory and each
 // timing's ratio to the floor (the account's query read through, nothing else).
 #include "BenchBackup.h"
+#include "BenchGraficos.h"
 #include "BenchImportacao.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
@@ -99,6 +100,7 @@ int main(int argc, char *argv[])
         janela.reset();
         FechaLigacao();
     }
+    medeGraficos(tamanhos, !pedidos.isEmpty());
     medeImportacao();
     imprimeCarga("no fim");
     return 0;

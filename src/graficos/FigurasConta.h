@@ -46,7 +46,10 @@ struct FigurasConta {
     std::vector<CategoriaFiguras> categoriasSaidas, categoriasEntradas; // largest first
 
     bool vazio() const { return movimentos == 0; }
-    qint64 saldoFinal() const { return saldosDiarios.empty() ? saldoInicial : saldosDiarios.back(); }
+    qint64 saldoFinal() const
+    {
+        return saldosDiarios.empty() ? saldoInicial : saldosDiarios.back();
+    }
     // The balance is below zero on some day and above it on another.
     bool cruzaZero() const { return minimo.saldo < 0 && maximo.saldo > 0; }
     QDate dia(qsizetype i) const { return periodo.desde.addDays(i); }

@@ -75,7 +75,8 @@ Frm_Graficos::Frm_Graficos(Calculo calcula, QString nomeConta, const PeriodoGraf
     DTPicker_AteData = caixaData(QStringLiteral("DTPicker_AteData"), this);
     lblAte->setBuddy(DTPicker_AteData);
     Cmd_EsteAno = botao(QStringLiteral("Cmd_EsteAno"), QStringLiteral("Este ano"), this);
-    Cmd_AnoAnterior = botao(QStringLiteral("Cmd_AnoAnterior"), QStringLiteral("Ano anterior"), this);
+    Cmd_AnoAnterior =
+        botao(QStringLiteral("Cmd_AnoAnterior"), QStringLiteral("Ano anterior"), this);
     Cmd_Ultimos12Meses =
         botao(QStringLiteral("Cmd_Ultimos12Meses"), QStringLiteral("Últimos 12 meses"), this);
     for (QWidget *w : std::initializer_list<QWidget *>{lblDe, DTPicker_DaData, lblAte,

@@ -36,7 +36,8 @@ QString Grafico::fraseVazia() const
     if (!f.periodo.valido())
         return QStringLiteral("A data inicial é posterior à data final: escolha outro período.");
     if (f.vazio())
-        return QStringLiteral("Não há movimentos desta conta de %1.").arg(textoPeriodo(f.periodo));
+        return QStringLiteral("Não há movimentos desta conta de %1.")
+            .arg(textoPeriodo(f.periodo));
     return {};
 }
 

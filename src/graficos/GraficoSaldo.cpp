@@ -91,7 +91,8 @@ void GraficoSaldo::desenhaCorpo(QPainter &p, const QRectF &corpo) const
                 lo = std::min(lo, f.saldosDiarios[size_t(i)]);
                 hi = std::max(hi, f.saldosDiarios[size_t(i)]);
             }
-            const qreal x = a.left() + a.width() * qreal(col) / qreal(colunas - 1 ? colunas - 1 : 1);
+            const qreal x =
+                a.left() + a.width() * qreal(col) / qreal(std::max<qsizetype>(1, colunas - 1));
             col == 0 ? linha.moveTo(x, pl.y(lo)) : linha.lineTo(x, pl.y(lo));
             linha.lineTo(x, pl.y(hi));
         }

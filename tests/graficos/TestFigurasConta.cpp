@@ -235,8 +235,9 @@ private slots:
         QCOMPARE(categorias(f.categoriasEntradas), entradas);
         confereComSql(f);
         // The balance chart ends where the grid's running balance stands on the last day.
-        QCOMPARE(f.saldoFinal(), somaSql(m_pasta->bd(), QStringLiteral("(Data IS NULL OR Data <= ?)"),
-                                         {Regional::paraIso(p.ate)}));
+        QCOMPARE(f.saldoFinal(),
+                 somaSql(m_pasta->bd(), QStringLiteral("(Data IS NULL OR Data <= ?)"),
+                         {Regional::paraIso(p.ate)}));
     }
 
     void frasesEmVezDeEixosVazios_data()

@@ -74,6 +74,22 @@ private slots:
         m_caixas.reset();
     }
 
+    void ficheiroAntigoGanhaOIndiceAoAbrir()
+    {
+        // A file of an earlier build: the charts' index is not there until the program opens it.
+        m_janela.reset();
+        const QString existe =
+            QStringLiteral("SELECT count(*) AS n FROM sqlite_master WHERE type = 'index' AND "
+                           "name = 'TabBancos1Det_Valores'");
+        m_pasta->bd().executa(QStringLiteral("DROP INDEX TabBancos1Det_Valores"));
+        QCOMPARE(m_pasta->bd().consulta(existe).inteiro(QStringLiteral("n")), qint64(0));
+        m_janela = m_pasta->iniciaPrograma();
+        QCOMPARE(m_pasta->bd().consulta(existe).inteiro(QStringLiteral("n")), qint64(1));
+        QCOMPARE(m_caixas->textos(), QStringList());
+        Frm_Graficos *g = abreGraficos();
+        QVERIFY(g);
+    }
+
     void semContaAbertaAvisa()
     {
         m_janela->Mnu_Graficos->trigger();
