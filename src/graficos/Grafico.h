@@ -51,14 +51,14 @@ public:
     const FigurasConta &figuras() const { return *m_figuras; }
 
     static QFont letra(qreal pixeis, bool negrito = false);
+    // The area below the heading, where the chart itself is drawn.
+    static QRectF corpo(const QRectF &area);
 
 protected:
     // The chart itself, below the heading.
     virtual void desenhaCorpo(QPainter &p, const QRectF &corpo) const = 0;
     virtual QString dicaCorpo(const QRectF &corpo, const QPointF &ponto) const = 0;
 
-    // The area below the heading.
-    static QRectF corpo(const QRectF &area);
     // Horizontal grid lines with their amounts on the left of `plano`.
     static void desenhaEixoY(QPainter &p, const QRectF &plano, const EscalaGrafico &escala);
     // The widest amount label of the axis, for the room left of the plot.

@@ -3,8 +3,11 @@
 // With QUORVEL_IMAGENS_GRAFICOS=DIR the pictures are also written there (the README's).
 #include "data/BaseDados.h"
 #include "data/DadosDemonstracao.h"
+#include "data/Regional.h"
 #include "graficos/Frm_Graficos.h"
 #include "graficos/Grafico.h"
+#include "graficos/GraficoSaldo.h"
+#include "graficos/SaidaGrafico.h"
 #include "graficos/VistaGrafico.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
@@ -82,6 +85,65 @@ private slots:
             if (!destino.isEmpty())
                 QVERIFY(img.save(QDir(destino).filePath(c.ficheiro)));
         }
+    }
+
+    // The zero line is drawn exactly when the balance goes from one side of zero to the other,
+    // and the extremes tell their dates where the pointer rests on them.
+    void linhaDoZeroEExtremos_data()
+    {
+        QTest::addColumn<qint64>("primeiro"); // credit (+) or debit (-) on the 3rd
+        QTest::addColumn<qint64>("segundo");  // on the 20th
+        QTest::addColumn<bool>("zero");
+        QTest::addColumn<QString>("alto");
+        QTest::addColumn<QString>("baixo");
+        QTest::newRow("cruza o zero") << qint64(50000) << qint64(-80000) << true
+                                      << "Saldo mais alto: 500,00 € em 03-03-2026"
+                                      << "Saldo mais baixo: -300,00 € em 20-03-2026";
+        QTest::newRow("desce até zero sem o passar") << qint64(50000) << qint64(-50000) << false
+                                                     << "Saldo mais alto: 500,00 € em 03-03-2026"
+                                                     << "Saldo mais baixo: 0,00 € em 01-03-2026";
+        QTest::newRow("sempre negativo") << qint64(-50000) << qint64(-1000) << false
+                                         << "Saldo mais alto: 0,00 € em 01-03-2026"
+                                         << "Saldo mais baixo: -510,00 € em 20-03-2026";
+    }
+    void linhaDoZeroEExtremos()
+    {
+        QFETCH(qint64, primeiro);
+        QFETCH(qint64, segundo);
+        QFETCH(bool, zero);
+        QFETCH(QString, alto);
+        QFETCH(QString, baixo);
+        PastaTeste pasta;
+        for (const auto &[dia, valor] : {std::pair{"2026-03-03", primeiro}, {"2026-03-20", segundo}})
+            pasta.insereMovimento(1, QString::fromLatin1(dia), valor < 0 ? -valor : 0,
+                                  valor > 0 ? valor : 0, QStringLiteral("V"));
+        auto f = std::make_shared<FigurasConta>(CalculoFiguras::calcula(
+            pasta.bd(), 1, {QDate(2026, 3, 1), QDate(2026, 3, 31)}));
+        GraficoSaldo g(f, QStringLiteral("Conta"));
+        const QSize tamanho(900, 500);
+        const QImage img = SaidaGrafico::imagem(g, tamanho);
+        const QRectF area(QPointF(0, 0), QSizeF(tamanho));
+        const GraficoSaldo::Plano pl = g.plano(Grafico::corpo(area));
+        // Near-black pixels along the zero row (the blue balance line lying on zero is not one).
+        const int y = int(std::lround(pl.y(0)));
+        auto escuro = [&](int x, int linha) {
+            const QColor c = img.pixelColor(x, linha);
+            return c.red() < 90 && c.green() < 90 && c.blue() < 90;
+        };
+        int escuros = 0;
+        for (int x = int(pl.area.left()); x < int(pl.area.right()); ++x)
+            if (escuro(x, y) || escuro(x, y - 1) || escuro(x, y + 1))
+                ++escuros;
+        QVERIFY2((escuros > pl.area.width() / 4) == zero, qPrintable(QString::number(escuros)));
+
+        auto ponto = [&](const DiaSaldo &d) {
+            return QPointF(pl.x(f->periodo.desde.daysTo(d.dia), qsizetype(f->saldosDiarios.size())),
+                           pl.y(d.saldo));
+        };
+        QCOMPARE(g.dica(area, ponto(f->maximo)), alto);
+        QCOMPARE(g.dica(area, ponto(f->minimo)), baixo);
+        QCOMPARE(g.dica(area, ponto(f->maximo) + QPointF(0, 40)).left(10),
+                 Regional::formataData(f->maximo.dia));
     }
 };
 
