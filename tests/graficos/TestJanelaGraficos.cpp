@@ -20,6 +20,7 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -150,6 +151,42 @@ private slots:
 
         QTest::keyClick(g, Qt::Key_Escape);
         QTRY_VERIFY(!m_janela->findChild<Frm_Graficos *>());
+    }
+
+    void imprimirAbreAPreVisualizacaoDoGraficoVisivel()
+    {
+        Frm_Graficos *g = abreGraficos();
+        QVERIFY(g);
+        g->Tab_Graficos->setCurrentWidget(g->Tab_Categorias);
+        g->Tab_Categorias->setCurrentWidget(g->Grf_CategoriasEntradas);
+        QTest::mouseClick(g->Cmd_Imprimir, Qt::LeftButton);
+        auto *visor = g->findChild<QPrintPreviewDialog *>(QStringLiteral("VisorListagem"));
+        QVERIFY(visor);
+        QTRY_VERIFY(visor->isVisible());
+        QCOMPARE(visor->windowTitle(), QStringLiteral("Entradas por categoria - Caixa Central"));
+        visor->close();
+        QCOMPARE(m_caixas->textos(), QStringList());
+    }
+
+    void graficosDeOutraContaNaoAbremExtracto()
+    {
+        m_pasta->nomeiaConta(2, QStringLiteral("Outra"));
+        m_pasta->insereMovimento(2, data(3, 2), 100, 0, "V", "Da outra conta");
+        Frm_Graficos *g = abreGraficos();
+        QVERIFY(g);
+        QTest::mouseClick(g->Cmd_AnoAnterior, Qt::LeftButton);
+        QPointer<Frm_Graficos> aberta(g);
+        m_janela->Mnu_Banco_Click(2); // the ledger moves on while the charts stay open
+        QVERIFY(aberta); // choosing another account leaves the charts window open
+        auto *meses = dynamic_cast<GraficoMeses *>(g->Grf_Meses->grafico().get());
+        g->Tab_Graficos->setCurrentWidget(g->Grf_Meses);
+        QTest::mouseClick(g->Grf_Meses, Qt::LeftButton, {},
+                          meses->colunaDoMes(QRectF(g->Grf_Meses->rect()), 2).center().toPoint());
+        QVERIFY(!m_pdfs->existe(QStringLiteral("03_DetalhesDet")));
+        QCOMPARE(m_caixas->caixas.size(), 1);
+        QVERIFY(m_caixas->caixas[0].texto.startsWith(
+            QStringLiteral("Estes gráficos são de uma conta que já não está aberta.")));
+        QTRY_VERIFY(!aberta);
     }
 
     void periodoVazioDizPorPalavras()
