@@ -114,7 +114,9 @@ private slots:
         QFETCH(QString, alto);
         QFETCH(QString, baixo);
         PastaTeste pasta;
-        for (const auto &[dia, valor] : {std::pair{"2026-03-03", primeiro}, {"2026-03-20", segundo}})
+        const std::pair<const char *, qint64> movimentos[] = {{"2026-03-03", primeiro},
+                                                              {"2026-03-20", segundo}};
+        for (const auto &[dia, valor] : movimentos)
             pasta.insereMovimento(1, QString::fromLatin1(dia), valor < 0 ? -valor : 0,
                                   valor > 0 ? valor : 0, QStringLiteral("V"));
         auto f = std::make_shared<FigurasConta>(CalculoFiguras::calcula(

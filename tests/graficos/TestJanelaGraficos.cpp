@@ -16,6 +16,7 @@
 #include "support/RegistoTestes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -187,6 +188,29 @@ private slots:
         QVERIFY(m_caixas->caixas[0].texto.startsWith(
             QStringLiteral("Estes gráficos são de uma conta que já não está aberta.")));
         QTRY_VERIFY(!aberta);
+    }
+
+    void tabPercorreOsControlos()
+    {
+        Frm_Graficos *g = abreGraficos();
+        QVERIFY(g);
+        g->activateWindow();
+        g->DTPicker_DaData->setFocus();
+        QStringList vistos;
+        for (int i = 0; i < 13; ++i) {
+            QWidget *w = QApplication::focusWidget();
+            while (w && w != g && !w->objectName().contains(QLatin1Char('_')))
+                w = w->parentWidget();
+            vistos << (w ? w->objectName() : QStringLiteral("?"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // A date box takes Tab through its day, month and year first, as every date box of
+        // the program does; the tab bar then switches charts with the arrow keys.
+        const QString de = QStringLiteral("DTPicker_DaData");
+        const QString ate = QStringLiteral("DTPicker_AteData");
+        QCOMPARE(vistos, (QStringList{de, de, de, ate, ate, ate, "Cmd_EsteAno", "Cmd_AnoAnterior",
+                                      "Cmd_Ultimos12Meses", "qt_tabwidget_tabbar", "Grf_Saldo",
+                                      "Cmd_GuardarImagem", "Cmd_Imprimir"}));
     }
 
     void periodoVazioDizPorPalavras()
