@@ -3,6 +3,7 @@
 // timing's ratio to the floor (the account's query read through, nothing else).
 #include "BenchBackup.h"
 #include "BenchExportacao.h"
+#include "BenchGraficos.h"
 #include "BenchImportacao.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
@@ -101,6 +102,7 @@ int main(int argc, char *argv[])
         janela.reset();
         FechaLigacao();
     }
+    medeGraficos(tamanhos, !pedidos.isEmpty());
     medeImportacao();
     imprimeCarga("no fim");
     return 0;

@@ -7,6 +7,7 @@
 #include "data/BaseDados.h"
 #include "extras/Apresentacao.h"
 #include "extras/Comunicacao.h"
+#include "graficos/Graficos.h"
 #include "import/SubsistemaImportacao.h"
 #include "ledger/Razao.h"
 #include "platform/EtiquetaClicavel.h"
@@ -70,15 +71,17 @@ ContextoJanela Frm_bancos::Contexto()
 void Frm_bancos::RegistaSubsistemas()
 {
     // One line per subsystem, in hook order:
-    //   ledger, administration, listings, backups, extras (tip of the day), import.
+    //   ledger, administration, listings, backups, extras (tip of the day), import, charts.
     m_razao = Regista(new Razao(Contexto(), vistaRazao(*this), this));
     m_administracao =
         Regista(new Administracao(Contexto(), vistaAdministracao(*this), *m_razao, this));
-    Regista(new Listagens(Contexto(), Mnu_Listagem1, Mnu_Listagem2, Mnu_Listagem3, this));
+    Listagens *listagens =
+        Regista(new Listagens(Contexto(), Mnu_Listagem1, Mnu_Listagem2, Mnu_Listagem3, this));
     Regista(new Backups(Contexto(), Mnu_Backups, Mnu_ReporBackup, this));
     Regista(new Comunicacao(Contexto(), Mnu_EnviarEmail, Mnu_Actualizacao, Mnu_MestreEnviaEmails,
                             Mnu_ConfigurarCorreio, this));
     Regista(new Apresentacao(Contexto(), {Mnu_FAQ, Mnu_UltimasAltercoes, Mnu_Manual,
                                           Mnu_DicasEntrada, Label3, GifView, Image1}, this));
     Regista(new SubsistemaImportacao(Contexto(), this));
+    Regista(new Graficos(Contexto(), Mnu_Graficos, *listagens, this));
 }

@@ -42,6 +42,11 @@ void AbreLigacao(const QString &tipo)
         throw ErroBaseDados(QStringLiteral("o ficheiro não contém as tabelas do Quorvel"));
     if (Esquema::versao(*bd) > Esquema::Versao)
         throw ErroBaseDados(QStringLiteral("o ficheiro foi criado por uma versão mais recente do Quorvel"));
+    try {
+        Esquema::actualiza(*bd);
+    } catch (const ErroBaseDados &) {
+        // Only a speed-up: a file that cannot take it (read-only) works as it is.
+    }
     ligacao = std::move(bd);
 }
 

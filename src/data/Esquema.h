@@ -15,5 +15,8 @@ inline constexpr int NumeroContas = 9;
 void cria(BaseDados &bd);     // tables, indexes and the version in the Meta table
 void semeia(BaseDados &bd);   // nine blank accounts, the settings row, categories, bank sites
 int versao(BaseDados &bd);    // 0 when the file has no Meta table
+// What a file made by an earlier build lacks (indexes only), added in place; run at every
+// open, doing nothing once done. Throws ErroBaseDados (a read-only file, for one).
+void actualiza(BaseDados &bd);
 
 } // namespace Esquema

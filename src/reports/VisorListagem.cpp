@@ -12,30 +12,40 @@
 
 void MostraVisorListagem(std::shared_ptr<const Listagem> l, QWidget *pai)
 {
+    DocumentoImpresso d;
+    d.titulo = l->titulo;
+    d.tituloGuardar = QStringLiteral("Guardar a listagem como PDF");
+    d.pagina = l->paginaPedida();
+    d.desenha = [l](QPrinter &p) { l->desenha(p); };
+    d.escrevePdf = [l](const QString &caminho) { return CrystalReport1::escrevePdf(*l, caminho); };
+    MostraVisorImpressao(std::move(d), pai);
+}
+
+void MostraVisorImpressao(DocumentoImpresso d, QWidget *pai)
+{
     // The printer lives as long as its window.
     auto *impressora = new QPrinter(QPrinter::HighResolution);
-    impressora->setPageLayout(l->paginaPedida());
-    impressora->setDocName(l->titulo.trimmed());
+    impressora->setPageLayout(d.pagina);
+    impressora->setDocName(d.titulo.trimmed());
     auto *janela = new QPrintPreviewDialog(impressora, pai);
     QPrintPreviewDialog &visor = *janela;
     visor.setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(&visor, &QObject::destroyed, [impressora] { delete impressora; });
     visor.setObjectName(QStringLiteral("VisorListagem"));
-    visor.setWindowTitle(l->titulo);
+    visor.setWindowTitle(d.titulo);
     visor.setWindowState(visor.windowState() | Qt::WindowMaximized);
     QObject::connect(&visor, &QPrintPreviewDialog::paintRequested, &visor,
-                     [l](QPrinter *p) { l->desenha(*p); });
+                     [desenha = d.desenha](QPrinter *p) { desenha(*p); });
     if (auto *barra = visor.findChild<QToolBar *>()) {
         QAction *pdf = barra->addAction(QStringLiteral("Guardar como PDF"));
         pdf->setObjectName(QStringLiteral("GuardaPdf"));
-        QObject::connect(pdf, &QAction::triggered, &visor, [l, &visor] {
-            const Listagem &listagem = *l;
+        QObject::connect(pdf, &QAction::triggered, &visor, [d, &visor] {
             const QString caminho = QFileDialog::getSaveFileName(
-                &visor, QStringLiteral("Guardar a listagem como PDF"),
-                QDir::home().filePath(listagem.titulo.trimmed() + QStringLiteral(".pdf")),
+                &visor, d.tituloGuardar,
+                QDir::home().filePath(d.titulo.trimmed() + QStringLiteral(".pdf")),
                 QStringLiteral("Documentos PDF (*.pdf)"));
-            if (!caminho.isEmpty() && !CrystalReport1::escrevePdf(listagem, caminho))
-                MsgBox(QStringLiteral("Não foi possível escrever a listagem em \"%1\".")
+            if (!caminho.isEmpty() && !d.escrevePdf(caminho))
+                MsgBox(QStringLiteral("Não foi possível escrever o PDF em \"%1\".")
                            .arg(QDir::toNativeSeparators(caminho)),
                        QMessageBox::Ok, Icone::Exclamacao);
         });
