@@ -5,6 +5,7 @@
 #include "data/TabelaDetOutros.h"
 #include "data/TabelaMovimentos.h"
 #include "data/Texto.h"
+#include "extractos/LeitorExtracto.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -67,20 +68,6 @@ void executa(Comando &c)
 }
 
 } // namespace
-
-QString nomeFormato(FormatoExtracto f)
-{
-    switch (f) {
-    case FormatoExtracto::Csv: return QStringLiteral("CSV");
-    case FormatoExtracto::Xlsx: return QStringLiteral("XLSX");
-    case FormatoExtracto::Mt940: return QStringLiteral("MT940");
-    case FormatoExtracto::Camt052: return QStringLiteral("camt.052");
-    case FormatoExtracto::Camt053: return QStringLiteral("camt.053");
-    case FormatoExtracto::Ofx1: return QStringLiteral("OFX 1");
-    case FormatoExtracto::Ofx2: return QStringLiteral("OFX 2");
-    }
-    return {};
-}
 
 Extracto junta(const std::vector<Extracto> &extractos)
 {
@@ -281,7 +268,7 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
     i.numBanco = n;
     i.ficheiro = p.ficheiro;
     i.hash = p.hash;
-    i.formato = nomeFormato(p.extracto.formato);
+    i.formato = ::nomeFormato(p.extracto.formato);
     i.data = QDateTime::currentDateTime();
     i.inicio = plano.inicio;
     i.fim = plano.fim;

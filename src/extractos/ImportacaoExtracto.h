@@ -50,8 +50,6 @@ struct ResultadoAnulacao {
 
 namespace ImportacaoExtracto {
 
-QString nomeFormato(FormatoExtracto f);
-
 // The statements of one file as one: lines one after the other, the earliest opening and the
 // latest closing balance.
 Extracto junta(const std::vector<Extracto> &extractos);
