@@ -7,6 +7,7 @@
 #include "data/BaseDados.h"
 #include "extras/Apresentacao.h"
 #include "extras/Comunicacao.h"
+#include "extractos/SubsistemaExtractos.h"
 #include "import/SubsistemaImportacao.h"
 #include "ledger/Razao.h"
 #include "platform/EtiquetaClicavel.h"
@@ -71,4 +72,6 @@ void Frm_bancos::RegistaSubsistemas()
     Regista(new Apresentacao(Contexto(), {Mnu_FAQ, Mnu_UltimasAltercoes, Mnu_Manual,
                                           Mnu_DicasEntrada, Label3, GifView, Image1}, this));
     Regista(new SubsistemaImportacao(Contexto(), this));
+    Regista(new SubsistemaExtractos(Contexto(), *m_razao, Mnu_ImportarExtracto,
+                                    Mnu_AnularImportacao, this));
 }
