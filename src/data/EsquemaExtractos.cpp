@@ -14,7 +14,9 @@ void actualiza(BaseDados &bd)
     // TabImportacoes: one row per confirmed import, removed when the import is undone.
     // TabImportacoesLinhas: each statement line the import took in. Chave names the line to
     // later imports (the bank's id, else a fingerprint of date, amount and text, each with its
-    // repeat count in the file); Accao 1 = a movement created, 2 = a movement marked "V";
+    // repeat count in the file), ChaveValor by its day and amount alone (a later file of
+    // another format names the same transaction with other texts and ids); Accao 1 = a
+    // movement created, 2 = a movement marked "V";
     // SituacaoAntes is the matched movement's situation before the mark; Impressao is a
     // fingerprint of the movement as the import left it, so an undo can tell a later edit.
     // TabRegrasCategoria: "descrição contém Contem -> Categoria, Categoria1", per account.
@@ -32,11 +34,14 @@ CREATE TABLE IF NOT EXISTS TabImportacoesLinhas (
     NumImportacao INTEGER NOT NULL,
     NumBanco INTEGER NOT NULL,
     Chave TEXT NOT NULL,
+    ChaveValor TEXT,
     Accao INTEGER NOT NULL,
     NumAutomatico INTEGER,
     SituacaoAntes TEXT,
     Impressao TEXT);
 CREATE INDEX IF NOT EXISTS TabImportacoesLinhas_Chave ON TabImportacoesLinhas (NumBanco, Chave);
+CREATE INDEX IF NOT EXISTS TabImportacoesLinhas_Valor
+    ON TabImportacoesLinhas (NumBanco, ChaveValor);
 CREATE INDEX IF NOT EXISTS TabImportacoesLinhas_Importacao
     ON TabImportacoesLinhas (NumImportacao);
 CREATE TABLE IF NOT EXISTS TabRegrasCategoria (

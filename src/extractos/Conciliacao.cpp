@@ -49,6 +49,16 @@ int semelhanca(const LinhaExtracto &l, const Movimento &m)
     return pontos;
 }
 
+bool jaImportada(const std::unordered_set<QString> &importadas, const LinhaPlano &l)
+{
+    if (importadas.count(l.chave))
+        return true;
+    const QString valor = l.chaveValor.mid(4);
+    return importadas.count(QStringLiteral("val:") + valor)
+           || (l.chaveValor.startsWith(QLatin1String("val:"))
+               && importadas.count(QStringLiteral("vid:") + valor));
+}
+
 struct Par {
     qint64 distancia;
     int semelhanca;
@@ -99,6 +109,21 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
     return r;
 }
 
+std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
+{
+    std::vector<QString> r;
+    r.reserve(linhas.size());
+    std::unordered_map<QString, int> vistas;
+    for (const LinhaExtracto &l : linhas) {
+        const QString base =
+            l.data.toString(Qt::ISODate) + QLatin1Char('|') + QString::number(l.valor.centimos());
+        const QString prefixo = l.idBanco.trimmed().isEmpty() ? QStringLiteral("val:")
+                                                              : QStringLiteral("vid:");
+        r.push_back(prefixo + base + QLatin1Char('#') + QString::number(++vistas[base]));
+    }
+    return r;
+}
+
 void aplicaRegras(PlanoConciliacao &plano, const std::vector<RegraCategoria> &regras)
 {
     for (LinhaPlano &l : plano.linhas) {
@@ -116,9 +141,11 @@ PlanoConciliacao planeia(const Entrada &e)
 
     // Lines by date; a file written newest first keeps the bank's order within a day.
     const std::vector<QString> chavesLinhas = chaves(doFicheiro);
+    const std::vector<QString> chavesValores = chavesValor(doFicheiro);
     plano.linhas.reserve(doFicheiro.size());
     for (size_t i = 0; i < doFicheiro.size(); ++i)
-        plano.linhas.push_back({doFicheiro[i], chavesLinhas[i], DecisaoLinha::Novo, 0, {}, {}});
+        plano.linhas.push_back({doFicheiro[i], chavesLinhas[i], chavesValores[i],
+                                DecisaoLinha::Novo, 0, {}, {}});
     if (plano.linhas.size() > 1 && plano.linhas.front().linha.data > plano.linhas.back().linha.data)
         std::reverse(plano.linhas.begin(), plano.linhas.end());
     std::stable_sort(plano.linhas.begin(), plano.linhas.end(),
@@ -152,7 +179,7 @@ PlanoConciliacao planeia(const Entrada &e)
     std::vector<Par> pares;
     for (size_t i = 0; i < plano.linhas.size(); ++i) {
         LinhaPlano &l = plano.linhas[i];
-        if (e.importadas && e.importadas->count(l.chave)) {
+        if (e.importadas && jaImportada(*e.importadas, l)) {
             l.decisao = DecisaoLinha::JaImportado;
             continue;
         }

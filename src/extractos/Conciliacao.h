@@ -21,6 +21,9 @@ enum class DecisaoLinha { Conciliado, Novo, JaImportado, Ignorado };
 struct LinhaPlano {
     LinhaExtracto linha;
     QString chave;             // how later imports know this line ("id:..." or "imp:...", "#n")
+    // Its day and amount alone, "#n" among the file's lines: "val:" when the line has no id of
+    // the bank, "vid:" when it has one.
+    QString chaveValor;
     DecisaoLinha decisao = DecisaoLinha::Novo;
     qint64 movimento = 0;      // Conciliado: the NumAutomatico of the matched movement
     QString categoria, categoria1; // Novo: from the account's rules
@@ -72,12 +75,18 @@ bool porVerificar(const Movimento &m);
 // fingerprint of date, amount and text; each with its repeat count among the lines ("#1",
 // "#2"), so two genuine identical lines of one day are two lines, and each comes in once.
 std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas);
+// The keys of day and amount alone ("val:2026-03-05|-250#2"): the n-th line of that amount on
+// that day is the same transaction whatever format it came in, whose texts and ids differ.
+// A line with the bank's id is matched this way only with an earlier line that had none (a
+// CSV export, then the OFX of the same days): between lines that both have ids, the ids
+// decide, so an intraday report listing only the afternoon's lines loses none of them.
+std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas);
 
 struct Entrada {
     int numBanco = 0;
     const Extracto *extracto = nullptr;          // lines in any order
     const std::vector<Movimento> *movimentos = nullptr; // every movement of the account
-    const std::unordered_set<QString> *importadas = nullptr; // keys of earlier imports
+    const std::unordered_set<QString> *importadas = nullptr; // both keys of earlier imports
     const std::vector<RegraCategoria> *regras = nullptr;
 };
 

@@ -242,7 +242,8 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
             QStringList campos = camposLinha(data, numero, descricao, QStringLiteral("V"),
                                              debito, credito, n);
             campos << camposExtras(e);
-            linhas.push_back({l.chave, AccaoLinha::Criou, chave, {}, impressaoDe(campos)});
+            linhas.push_back(
+                {l.chave, l.chaveValor, AccaoLinha::Criou, chave, {}, impressaoDe(campos)});
         } else if (l.decisao == DecisaoLinha::Conciliado) {
             const Movimento *m = Conciliacao::movimento(plano, l.movimento);
             if (!m)
@@ -261,7 +262,8 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
                 Regional::paraIso(m->data), m->numero, m->descricao, QStringLiteral("V"),
                 m->debito.centimos(), m->credito.centimos(), n);
             linhas.push_back(
-                {l.chave, AccaoLinha::Marcou, m->numAutomatico, m->situacao, impressaoDe(campos)});
+                {l.chave, l.chaveValor, AccaoLinha::Marcou, m->numAutomatico, m->situacao,
+                 impressaoDe(campos)});
         }
     }
     Importacao i;

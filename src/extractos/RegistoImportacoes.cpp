@@ -44,10 +44,12 @@ std::unordered_set<QString> chaves(BaseDados &bd, int numBanco)
 {
     std::unordered_set<QString> r;
     Comando c = bd.prepara(
-        QStringLiteral("SELECT Chave FROM TabImportacoesLinhas WHERE NumBanco = ?"));
+        QStringLiteral("SELECT Chave, ChaveValor FROM TabImportacoesLinhas WHERE NumBanco = ?"));
     c.liga(1, numBanco);
-    while (c.avanca())
+    while (c.avanca()) {
         r.insert(c.texto(0));
+        r.insert(c.texto(1));
+    }
     return r;
 }
 
@@ -67,11 +69,13 @@ std::vector<LinhaImportada> linhas(BaseDados &bd, qint64 numImportacao)
 {
     std::vector<LinhaImportada> r;
     Comando c = bd.prepara(QStringLiteral(
-        "SELECT Chave, Accao, NumAutomatico, SituacaoAntes, Impressao FROM TabImportacoesLinhas "
+        "SELECT Chave, ChaveValor, Accao, NumAutomatico, SituacaoAntes, Impressao FROM "
+        "TabImportacoesLinhas "
         "WHERE NumImportacao = ? ORDER BY rowid"));
     c.liga(1, numImportacao);
     while (c.avanca())
-        r.push_back({c.texto(0), AccaoLinha(c.inteiro(1)), c.inteiro(2), c.texto(3), c.texto(4)});
+        r.push_back({c.texto(0), c.texto(1), AccaoLinha(c.inteiro(2)), c.inteiro(3), c.texto(4),
+                     c.texto(5)});
     return r;
 }
 
@@ -85,16 +89,17 @@ qint64 regista(BaseDados &bd, const Importacao &i, const std::vector<LinhaImport
          dataOuNulo(i.inicio), dataOuNulo(i.fim), i.novos, i.conciliados, i.jaImportados,
          i.ignorados, i.soNoRazao});
     Comando c = bd.prepara(QStringLiteral(
-        "INSERT INTO TabImportacoesLinhas (NumImportacao, NumBanco, Chave, Accao, NumAutomatico, "
-        "SituacaoAntes, Impressao) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        "INSERT INTO TabImportacoesLinhas (NumImportacao, NumBanco, Chave, ChaveValor, Accao, "
+        "NumAutomatico, SituacaoAntes, Impressao) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const LinhaImportada &l : ls) {
         c.liga(1, n);
         c.liga(2, i.numBanco);
         c.liga(3, l.chave);
-        c.liga(4, int(l.accao));
-        c.liga(5, l.numAutomatico);
-        c.liga(6, l.situacaoAntes);
-        c.liga(7, l.impressao);
+        c.liga(4, l.chaveValor);
+        c.liga(5, int(l.accao));
+        c.liga(6, l.numAutomatico);
+        c.liga(7, l.situacaoAntes);
+        c.liga(8, l.impressao);
         while (c.avanca()) {
         }
         c.reinicia();

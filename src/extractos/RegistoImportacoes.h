@@ -23,7 +23,7 @@ struct Importacao {
 enum class AccaoLinha { Criou = 1, Marcou = 2 };
 
 struct LinhaImportada {
-    QString chave;
+    QString chave, chaveValor;
     AccaoLinha accao = AccaoLinha::Criou;
     qint64 numAutomatico = 0;
     QString situacaoAntes; // Marcou: the movement's situation before it was marked "V"
@@ -32,7 +32,7 @@ struct LinhaImportada {
 
 namespace RegistoImportacoes {
 
-// The keys of every line the account's imports took in.
+// Both keys of every line the account's imports took in.
 std::unordered_set<QString> chaves(BaseDados &bd, int numBanco);
 // The account's imports, oldest first.
 std::vector<Importacao> lista(BaseDados &bd, int numBanco);

@@ -1,7 +1,9 @@
 // What each statement line does to an account, decided without windows: matches, new lines,
 // lines already in, the movements only in the ledger, the balances.
 #include "ApoioExtractos.h"
+#include "extractos/GeradorExtractos.h"
 #include "extractos/ImportacaoExtracto.h"
+#include "extractos/LeitorExtracto.h"
 #include "support/RegistoTestes.h"
 
 #include <QTest>
@@ -165,6 +167,59 @@ private slots:
         QCOMPARE(terceira.avisos.size(), 1);
         QVERIFY(terceira.avisos.first().contains(QStringLiteral("sobrepõe-se")));
         QVERIFY(terceira.avisos.first().contains(QStringLiteral("m.ofx")));
+    }
+
+    // The same days in another format: other texts, ids or none; already in all the same. Two
+    // files that both carry the bank's ids are told apart by them alone.
+    void outroFormato_data()
+    {
+        QTest::addColumn<QString>("primeiro");
+        QTest::addColumn<QString>("segundo");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("camt.053 e depois CSV") << "camt" << "csv" << "JJJ";
+        QTest::newRow("CSV e depois OFX") << "csv" << "ofx" << "JJJ";
+        QTest::newRow("OFX e depois MT940 com outros ids") << "ofx" << "mt940-outros" << "NNN";
+    }
+    void outroFormato()
+    {
+        QFETCH(QString, primeiro);
+        QFETCH(QString, segundo);
+        QFETCH(QString, esperado);
+        const auto ficheiro = [](const QString &forma) {
+            const bool outros = forma.endsWith(QLatin1String("-outros"));
+            Extracto e = extractoDe(
+                {linhaExtracto(QStringLiteral("2026-03-05"), -250, QStringLiteral("Comissão"), {},
+                               outros ? QStringLiteral("X1") : QStringLiteral("A1")),
+                 linhaExtracto(QStringLiteral("2026-03-05"), -250, QStringLiteral("Comissão"), {},
+                               outros ? QStringLiteral("X2") : QStringLiteral("A2")),
+                 linhaExtracto(QStringLiteral("2026-03-06"), 12345, QStringLiteral("TRF Silva"),
+                               {}, outros ? QStringLiteral("X3") : QStringLiteral("A3"))},
+                QStringLiteral("PT50003300004567891234567"));
+            e.saldoInicial = SaldoExtracto{QDate(2026, 3, 4), Dinheiro::deCentimos(0)};
+            e.saldoFinal = SaldoExtracto{QDate(2026, 3, 6), Dinheiro::deCentimos(11845)};
+            if (forma == QLatin1String("camt"))
+                return GeradorExtractos::camt053({e});
+            if (forma == QLatin1String("ofx"))
+                return GeradorExtractos::ofx2(e);
+            if (forma.startsWith(QLatin1String("mt940")))
+                return GeradorExtractos::mt940({e});
+            return GeradorExtractos::csv(e, CodificacaoTexto::Windows1252, u';',
+                                         FormaDebito::ColunaDebito, FormaData::DiaMesAnoHifen);
+        };
+        PastaTeste pasta;
+        pasta.nomeiaConta(1, QStringLiteral("Conta"));
+        BaseDados &bd = pasta.bd();
+        const QByteArray a = ficheiro(primeiro), b = ficheiro(segundo);
+        auto p = ImportacaoExtracto::prepara(bd, 1, leExtracto(a, QStringLiteral("a")),
+                                             QStringLiteral("a"), a);
+        QCOMPARE(p.plano.conta(DecisaoLinha::Novo), 3);
+        ImportacaoExtracto::confirma(bd, p);
+        auto q = ImportacaoExtracto::prepara(bd, 1, leExtracto(b, QStringLiteral("b")),
+                                             QStringLiteral("b"), b);
+        QString obtido;
+        for (const LinhaPlano &l : q.plano.linhas)
+            obtido += nomeDecisao(l.decisao);
+        QCOMPARE(obtido, esperado);
     }
 
     // The statement's balances beside the ledger's, new lines counted in.
