@@ -2,6 +2,7 @@
 // movements, as medians of 5 runs in one process, with the process's peak memory and each
 // timing's ratio to the floor (the account's query read through, nothing else).
 #include "BenchBackup.h"
+#include "BenchExtractos.h"
 #include "BenchImportacao.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
@@ -100,6 +101,7 @@ int main(int argc, char *argv[])
         FechaLigacao();
     }
     medeImportacao();
+    medeExtractos();
     imprimeCarga("no fim");
     return 0;
 }

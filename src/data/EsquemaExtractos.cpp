@@ -39,9 +39,6 @@ CREATE TABLE IF NOT EXISTS TabImportacoesLinhas (
     NumAutomatico INTEGER,
     SituacaoAntes TEXT,
     Impressao TEXT);
-CREATE INDEX IF NOT EXISTS TabImportacoesLinhas_Chave ON TabImportacoesLinhas (NumBanco, Chave);
-CREATE INDEX IF NOT EXISTS TabImportacoesLinhas_Valor
-    ON TabImportacoesLinhas (NumBanco, ChaveValor);
 CREATE INDEX IF NOT EXISTS TabImportacoesLinhas_Importacao
     ON TabImportacoesLinhas (NumImportacao);
 CREATE TABLE IF NOT EXISTS TabRegrasCategoria (

@@ -1,7 +1,5 @@
 #include "extractos/Conciliacao.h"
 
-#include <QCryptographicHash>
-#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 #include <unordered_map>
@@ -15,12 +13,32 @@ qint64 diaDe(const QDate &d) { return d.isValid() ? d.toJulianDay() : SemData; }
 // The words of a text that say something (three letters or more), case folded.
 QStringList palavras(const QString &texto)
 {
-    static const QRegularExpression separador(QStringLiteral("[^\\w]+"));
+    const QString t = texto.toCaseFolded();
     QStringList r;
-    for (const QString &p : texto.toCaseFolded().split(separador, Qt::SkipEmptyParts))
-        if (p.size() >= 3)
-            r << p;
+    qsizetype inicio = -1;
+    for (qsizetype i = 0; i <= t.size(); ++i) {
+        const bool letra = i < t.size() && t[i].isLetterOrNumber();
+        if (letra && inicio < 0)
+            inicio = i;
+        else if (!letra && inicio >= 0) {
+            if (i - inicio >= 3)
+                r << t.mid(inicio, i - inicio);
+            inicio = -1;
+        }
+    }
     return r;
+}
+
+// FNV-1a, 64 bits, of the UTF-8 text, in hex: a short key that is the same on every run and
+// every machine (qHash is seeded per process).
+QString impressaoCurta(const QString &texto)
+{
+    quint64 h = 14695981039346656037ull;
+    for (const char c : texto.toUtf8()) {
+        h ^= quint8(c);
+        h *= 1099511628211ull;
+    }
+    return QString::number(h, 16).rightJustified(16, QLatin1Char('0'));
 }
 
 QString semZerosAEsquerda(const QString &numero)
@@ -77,6 +95,21 @@ namespace Conciliacao {
 
 Dinheiro valorDe(const Movimento &m) { return m.credito - m.debito; }
 
+QString iso(const QDate &d)
+{
+    if (!d.isValid())
+        return {};
+    int ano = 0, mes = 0, dia = 0;
+    d.getDate(&ano, &mes, &dia);
+    if (ano < 0 || ano > 9999)
+        return d.toString(Qt::ISODate);
+    const char16_t t[10] = {char16_t(u'0' + ano / 1000), char16_t(u'0' + ano / 100 % 10),
+                            char16_t(u'0' + ano / 10 % 10), char16_t(u'0' + ano % 10), u'-',
+                            char16_t(u'0' + mes / 10), char16_t(u'0' + mes % 10), u'-',
+                            char16_t(u'0' + dia / 10), char16_t(u'0' + dia % 10)};
+    return QString(reinterpret_cast<const QChar *>(t), 10);
+}
+
 bool anulada(const QString &situacao) { return situacao.left(1).trimmed() == QLatin1String("A"); }
 
 bool porVerificar(const Movimento &m)
@@ -89,19 +122,16 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
     std::vector<QString> r;
     r.reserve(linhas.size());
     std::unordered_map<QString, int> vistas;
+    vistas.reserve(linhas.size());
     for (const LinhaExtracto &l : linhas) {
         QString base;
         if (!l.idBanco.trimmed().isEmpty()) {
             base = QStringLiteral("id:") + l.idBanco.trimmed();
         } else {
-            const QString texto = l.data.toString(Qt::ISODate) + QLatin1Char('|')
+            const QString texto = iso(l.data) + QLatin1Char('|')
                                   + QString::number(l.valor.centimos()) + QLatin1Char('|')
                                   + l.descricao.simplified().toCaseFolded();
-            base = QStringLiteral("imp:")
-                   + QString::fromLatin1(
-                         QCryptographicHash::hash(texto.toUtf8(), QCryptographicHash::Sha256)
-                             .toHex()
-                             .left(32));
+            base = QStringLiteral("imp:") + impressaoCurta(texto);
         }
         const int n = ++vistas[base];
         r.push_back(base + QLatin1Char('#') + QString::number(n));
@@ -113,13 +143,24 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
 {
     std::vector<QString> r;
     r.reserve(linhas.size());
-    std::unordered_map<QString, int> vistas;
+    struct Chave {
+        qint64 dia, centimos;
+        bool operator==(const Chave &) const = default;
+    };
+    struct Dispersao {
+        size_t operator()(const Chave &c) const
+        {
+            return std::hash<qint64>()(c.dia * 1000003 ^ c.centimos);
+        }
+    };
+    std::unordered_map<Chave, int, Dispersao> vistas;
+    vistas.reserve(linhas.size());
     for (const LinhaExtracto &l : linhas) {
-        const QString base =
-            l.data.toString(Qt::ISODate) + QLatin1Char('|') + QString::number(l.valor.centimos());
+        const int n = ++vistas[Chave{diaDe(l.data), l.valor.centimos()}];
+        const QString base = iso(l.data) + QLatin1Char('|') + QString::number(l.valor.centimos());
         const QString prefixo = l.idBanco.trimmed().isEmpty() ? QStringLiteral("val:")
                                                               : QStringLiteral("vid:");
-        r.push_back(prefixo + base + QLatin1Char('#') + QString::number(++vistas[base]));
+        r.push_back(prefixo + base + QLatin1Char('#') + QString::number(n));
     }
     return r;
 }
@@ -127,6 +168,11 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
 void aplicaRegras(PlanoConciliacao &plano, const std::vector<RegraCategoria> &regras)
 {
     for (LinhaPlano &l : plano.linhas) {
+        if (regras.empty()) {
+            l.categoria.clear();
+            l.categoria1.clear();
+            continue;
+        }
         const RegraCategoria *r = RegrasCategoria::aplica(regras, l.linha.descricao);
         l.categoria = r ? r->categoria : QString();
         l.categoria1 = r ? r->categoria1 : QString();
@@ -142,32 +188,39 @@ PlanoConciliacao planeia(const Entrada &e)
     // Lines by date; a file written newest first keeps the bank's order within a day.
     const std::vector<QString> chavesLinhas = chaves(doFicheiro);
     const std::vector<QString> chavesValores = chavesValor(doFicheiro);
+    std::vector<size_t> ordem(doFicheiro.size());
+    for (size_t i = 0; i < ordem.size(); ++i)
+        ordem[i] = i;
+    if (ordem.size() > 1 && doFicheiro.front().data > doFicheiro.back().data)
+        std::reverse(ordem.begin(), ordem.end());
+    std::stable_sort(ordem.begin(), ordem.end(), [&](size_t a, size_t b) {
+        return diaDe(doFicheiro[a].data) < diaDe(doFicheiro[b].data);
+    });
     plano.linhas.reserve(doFicheiro.size());
-    for (size_t i = 0; i < doFicheiro.size(); ++i)
+    for (const size_t i : ordem)
         plano.linhas.push_back({doFicheiro[i], chavesLinhas[i], chavesValores[i],
                                 DecisaoLinha::Novo, 0, {}, {}});
-    if (plano.linhas.size() > 1 && plano.linhas.front().linha.data > plano.linhas.back().linha.data)
-        std::reverse(plano.linhas.begin(), plano.linhas.end());
-    std::stable_sort(plano.linhas.begin(), plano.linhas.end(),
-                     [](const LinhaPlano &a, const LinhaPlano &b) {
-                         return diaDe(a.linha.data) < diaDe(b.linha.data);
-                     });
 
     // The ledger: what may be matched, and what the running balance counts.
-    for (const Movimento &m : *e.movimentos) {
+    plano.saldosRazao.reserve(e.movimentos->size());
+    for (Movimento &m : *e.movimentos) {
         if (!anulada(m.situacao))
             plano.saldosRazao.emplace_back(diaDe(m.data), valorDe(m).centimos());
         if (porVerificar(m) && m.data.isValid())
-            plano.porVerificar.push_back(m);
+            plano.porVerificar.push_back(std::move(m));
     }
-    std::stable_sort(plano.saldosRazao.begin(), plano.saldosRazao.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    e.movimentos->clear();
+    const auto porDia = [](const auto &a, const auto &b) { return a.first < b.first; };
+    if (!std::is_sorted(plano.saldosRazao.begin(), plano.saldosRazao.end(), porDia))
+        std::stable_sort(plano.saldosRazao.begin(), plano.saldosRazao.end(), porDia);
     plano.acumulados.reserve(plano.saldosRazao.size());
     qint64 soma = 0;
     for (const auto &s : plano.saldosRazao)
         plano.acumulados.push_back(soma += s.second);
-    std::stable_sort(plano.porVerificar.begin(), plano.porVerificar.end(),
-                     [](const Movimento &a, const Movimento &b) { return a.data < b.data; });
+    const auto porData = [](const Movimento &a, const Movimento &b) { return a.data < b.data; };
+    if (!std::is_sorted(plano.porVerificar.begin(), plano.porVerificar.end(), porData))
+        std::stable_sort(plano.porVerificar.begin(), plano.porVerificar.end(), porData);
+    plano.indicePorChave.reserve(plano.porVerificar.size());
     for (size_t j = 0; j < plano.porVerificar.size(); ++j)
         plano.indicePorChave.emplace(plano.porVerificar[j].numAutomatico, j);
 
@@ -179,7 +232,7 @@ PlanoConciliacao planeia(const Entrada &e)
     std::vector<Par> pares;
     for (size_t i = 0; i < plano.linhas.size(); ++i) {
         LinhaPlano &l = plano.linhas[i];
-        if (e.importadas && jaImportada(*e.importadas, l)) {
+        if (e.importadas && !e.importadas->empty() && jaImportada(*e.importadas, l)) {
             l.decisao = DecisaoLinha::JaImportado;
             continue;
         }
@@ -197,8 +250,19 @@ PlanoConciliacao planeia(const Entrada &e)
             const qint64 distancia = m.data.toJulianDay() - dia;
             if (distancia > DiasTolerancia)
                 break;
-            pares.push_back({std::abs(distancia), semelhanca(l.linha, m), i, *j});
+            pares.push_back({std::abs(distancia), 0, i, *j});
         }
+    }
+    // Likeness matters only where a line or a movement has a choice.
+    {
+        std::vector<quint32> porLinha(plano.linhas.size()), porMovimento(plano.porVerificar.size());
+        for (const Par &p : pares) {
+            ++porLinha[p.linha];
+            ++porMovimento[p.movimento];
+        }
+        for (Par &p : pares)
+            if (porLinha[p.linha] > 1 || porMovimento[p.movimento] > 1)
+                p.semelhanca = semelhanca(plano.linhas[p.linha].linha, plano.porVerificar[p.movimento]);
     }
     // Nearest first, then the most alike; ties in date order, so the result never depends on
     // the hash table.

@@ -66,6 +66,8 @@ inline constexpr int DiasTolerancia = 3; // a line matches a movement up to this
 
 // The signed amount of a movement: credit minus debit.
 Dinheiro valorDe(const Movimento &m);
+// "2026-03-05": the ISO text of a date, written straight (a key is made for every line).
+QString iso(const QDate &d);
 // Whether the situation keeps a movement out of the running balance (starts with "A").
 bool anulada(const QString &situacao);
 // Whether a movement is still to be compared with the bank (neither "V" nor annulled).
@@ -85,7 +87,7 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas);
 struct Entrada {
     int numBanco = 0;
     const Extracto *extracto = nullptr;          // lines in any order
-    const std::vector<Movimento> *movimentos = nullptr; // every movement of the account
+    std::vector<Movimento> *movimentos = nullptr; // every movement of the account; taken over
     const std::unordered_set<QString> *importadas = nullptr; // both keys of earlier imports
     const std::vector<RegraCategoria> *regras = nullptr;
 };

@@ -34,11 +34,21 @@ QString hashDe(const QByteArray &bytes)
         QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
+// FNV-1a, 64 bits, over the fields' UTF-8 with a separator: enough to tell an edit (nobody
+// forges one against himself), and quick for tens of thousands of movements.
 QString impressaoDe(const QStringList &campos)
 {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(campos.join(QChar(0x1f)).toUtf8(), QCryptographicHash::Sha256)
-            .toHex());
+    quint64 h = 14695981039346656037ull;
+    const auto junta = [&h](quint8 b) {
+        h ^= b;
+        h *= 1099511628211ull;
+    };
+    for (const QString &c : campos) {
+        for (const char b : c.toUtf8())
+            junta(quint8(b));
+        junta(0x1f);
+    }
+    return QString::number(h, 16).rightJustified(16, QLatin1Char('0'));
 }
 
 // The fields of a movement row a later edit changes (not Saldo or Alterou, which every
@@ -58,6 +68,52 @@ QStringList camposExtras(const ExtrasMovimento &e)
 QString periodo(const QDate &a, const QDate &b)
 {
     return Regional::formataData(a) + QStringLiteral(" a ") + Regional::formataData(b);
+}
+
+// The account's movements in the grid's order, the columns the reconciliation reads: dates
+// parsed straight from their stored ISO text.
+std::vector<Movimento> movimentosDaConta(BaseDados &bd, int numBanco)
+{
+    std::vector<Movimento> r;
+    r.reserve(size_t(TabelaMovimentos::conta(bd, numBanco)));
+    Comando c = bd.prepara(QStringLiteral(
+        "SELECT NumAutomatico, Data, Numero, Descricao, S, Debito, Credito FROM TabBancos1Det "
+        "WHERE NumBanco = ? ORDER BY Data ASC, NumAutomatico ASC"));
+    c.liga(1, numBanco);
+    QString situacaoAnterior;
+    std::string anteriorUtf8;
+    while (c.avanca()) {
+        Movimento m;
+        m.numAutomatico = c.inteiro(0);
+        const std::string_view d = c.utf8(1);
+        const auto digitos = [&](size_t de, size_t n) {
+            int v = 0;
+            for (size_t k = de; k < de + n; ++k) {
+                if (d[k] < '0' || d[k] > '9')
+                    return -1;
+                v = v * 10 + (d[k] - '0');
+            }
+            return v;
+        };
+        if (d.size() == 10 && d[4] == '-' && d[7] == '-' && digitos(0, 4) >= 0
+            && digitos(5, 2) >= 0 && digitos(8, 2) >= 0)
+            m.data = QDate(digitos(0, 4), digitos(5, 2), digitos(8, 2));
+        else if (!d.empty())
+            m.data = Regional::deIso(c.texto(1));
+        m.numero = c.texto(2);
+        m.descricao = c.texto(3);
+        const std::string_view s = c.utf8(4); // "V", "", "A": one shared text each
+        if (s != anteriorUtf8) {
+            anteriorUtf8 = std::string(s);
+            situacaoAnterior = c.texto(4);
+        }
+        m.situacao = situacaoAnterior;
+        m.debito = Dinheiro::deCentimos(c.inteiro(5));
+        m.credito = Dinheiro::deCentimos(c.inteiro(6));
+        m.numBanco = numBanco;
+        r.push_back(std::move(m));
+    }
+    return r;
 }
 
 void executa(Comando &c)
@@ -152,9 +208,7 @@ ImportacaoPreparada prepara(BaseDados &bd, int numBanco, const std::vector<Extra
     }
     p.extracto = junta(extractos);
 
-    std::vector<Movimento> movimentos;
-    TabelaMovimentos::percorre(bd, numBanco,
-                               [&](const Movimento &m) { movimentos.push_back(m); });
+    std::vector<Movimento> movimentos = movimentosDaConta(bd, numBanco);
     const std::unordered_set<QString> importadas = RegistoImportacoes::chaves(bd, numBanco);
     const std::vector<RegraCategoria> regras = RegrasCategoria::le(bd, numBanco);
     Conciliacao::Entrada entrada;
@@ -211,7 +265,7 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
     linhas.reserve(size_t(r.novos + r.conciliados));
     for (const LinhaPlano &l : plano.linhas) {
         if (l.decisao == DecisaoLinha::Novo) {
-            const QString data = Regional::paraIso(l.linha.data);
+            const QString data = Conciliacao::iso(l.linha.data);
             const QString numero = Texto::corta(l.linha.numero, TabelaMovimentos::LarguraNumero);
             const QString descricao =
                 Texto::corta(l.linha.descricao, TabelaMovimentos::LarguraDescricao);
@@ -259,7 +313,7 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
                                    "Nada foi importado; abra o extracto de novo.")
                         .arg(Regional::formataData(m->data), m->descricao));
             const QStringList campos = camposLinha(
-                Regional::paraIso(m->data), m->numero, m->descricao, QStringLiteral("V"),
+                Conciliacao::iso(m->data), m->numero, m->descricao, QStringLiteral("V"),
                 m->debito.centimos(), m->credito.centimos(), n);
             linhas.push_back(
                 {l.chave, l.chaveValor, AccaoLinha::Marcou, m->numAutomatico, m->situacao,

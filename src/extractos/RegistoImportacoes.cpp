@@ -44,7 +44,8 @@ std::unordered_set<QString> chaves(BaseDados &bd, int numBanco)
 {
     std::unordered_set<QString> r;
     Comando c = bd.prepara(
-        QStringLiteral("SELECT Chave, ChaveValor FROM TabImportacoesLinhas WHERE NumBanco = ?"));
+        QStringLiteral("SELECT Chave, ChaveValor FROM TabImportacoesLinhas WHERE NumImportacao "
+                       "IN (SELECT NumImportacao FROM TabImportacoes WHERE NumBanco = ?)"));
     c.liga(1, numBanco);
     while (c.avanca()) {
         r.insert(c.texto(0));
