@@ -153,7 +153,8 @@ int main(int argc, char *argv[])
                 return falha(Recusado, QStringLiteral("a conta %1 tem password: indique-a com "
                                                       "--password ou QUORVEL_PASSWORD").arg(n));
             if (!ImportacaoExtracto::passwordAbre(daConta->password, dada, geral))
-                return falha(Recusado, QStringLiteral("password incorrecta para a conta %1").arg(n));
+                return falha(Recusado,
+                             QStringLiteral("password incorrecta para a conta %1").arg(n));
         }
 
         if (aAnular) {

@@ -262,7 +262,8 @@ PlanoConciliacao planeia(const Entrada &e)
         }
         for (Par &p : pares)
             if (porLinha[p.linha] > 1 || porMovimento[p.movimento] > 1)
-                p.semelhanca = semelhanca(plano.linhas[p.linha].linha, plano.porVerificar[p.movimento]);
+                p.semelhanca =
+                    semelhanca(plano.linhas[p.linha].linha, plano.porVerificar[p.movimento]);
     }
     // Nearest first, then the most alike; ties in date order, so the result never depends on
     // the hash table.

@@ -215,7 +215,8 @@ Frm_PrevisaoExtracto::Frm_PrevisaoExtracto(QWidget *dono, BaseDados &bd,
     Cmd_Cancelar = botao("Cmd_Cancelar", QStringLiteral("Cancelar"),
                          rectTwips(11580, 8940, 1500, 450));
 
-    const auto accao = [this](const char *nome, const QString &texto, void (Frm_PrevisaoExtracto::*f)()) {
+    const auto accao = [this](const char *nome, const QString &texto,
+                              void (Frm_PrevisaoExtracto::*f)()) {
         auto *a = new QAction(texto, this);
         a->setObjectName(QString::fromLatin1(nome));
         connect(a, &QAction::triggered, this, f);

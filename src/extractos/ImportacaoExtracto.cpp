@@ -362,7 +362,8 @@ ResultadoAnulacao anulaUltima(BaseDados &bd, int numBanco)
             QStringLiteral("Esta conta não tem nenhuma importação de extracto por anular."));
     ResultadoAnulacao r;
     r.importacao = *ultima;
-    const std::vector<LinhaImportada> linhas = RegistoImportacoes::linhas(bd, ultima->numImportacao);
+    const std::vector<LinhaImportada> linhas =
+        RegistoImportacoes::linhas(bd, ultima->numImportacao);
     QStringList alterados;
     int totalAlterados = 0;
     for (const LinhaImportada &l : linhas) {
@@ -374,10 +375,11 @@ ResultadoAnulacao anulaUltima(BaseDados &bd, int numBanco)
             Registos m = bd.consulta(QStringLiteral("SELECT Data, Descricao FROM TabBancos1Det "
                                                     "WHERE NumAutomatico = ?"),
                                      {l.numAutomatico});
-            alterados << (m.vazio() ? QStringLiteral("(movimento apagado)")
-                                    : Regional::formataData(Regional::deIso(
-                                          m.texto(QStringLiteral("Data"))))
-                                          + QLatin1Char(' ') + m.texto(QStringLiteral("Descricao")));
+            alterados << (m.vazio()
+                              ? QStringLiteral("(movimento apagado)")
+                              : Regional::formataData(
+                                    Regional::deIso(m.texto(QStringLiteral("Data"))))
+                                    + QLatin1Char(' ') + m.texto(QStringLiteral("Descricao")));
         }
     }
     if (totalAlterados > 0)

@@ -153,7 +153,8 @@ void SubsistemaExtractos::Mnu_ImportarExtracto_Click()
     }
 
     // The account the file names, else the open one, else the first with a name.
-    int numBanco = extractos.empty() ? 0 : ImportacaoExtracto::contaDoIban(contas, extractos[0].iban);
+    int numBanco =
+        extractos.empty() ? 0 : ImportacaoExtracto::contaDoIban(contas, extractos[0].iban);
     if (numBanco == 0 && m_razao.ContaAberta())
         numBanco = contexto().numBancoActual();
     for (const Conta &c : contas)

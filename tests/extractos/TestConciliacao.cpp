@@ -272,7 +272,8 @@ private slots:
         pasta.insereMovimento(1, QStringLiteral("2026-03-05"), 300, 0, {}, QStringLiteral("casa"));
         pasta.insereMovimento(1, QStringLiteral("2026-03-06"), 999, 0, {}, QStringLiteral("falta"));
         pasta.insereMovimento(1, QStringLiteral("2026-03-07"), 111, 0, QStringLiteral("V"));
-        pasta.insereMovimento(1, QStringLiteral("2026-03-20"), 300, 0, {}, QStringLiteral("depois"));
+        pasta.insereMovimento(1, QStringLiteral("2026-03-20"), 300, 0, {},
+                              QStringLiteral("depois"));
         const auto p = ImportacaoExtracto::prepara(
             pasta.bd(), 1,
             {extractoDe({linhaExtracto(QStringLiteral("2026-03-04"), -300, QStringLiteral("X")),
@@ -326,8 +327,9 @@ private slots:
             QVERIFY(r.mensagem().endsWith(QStringLiteral("Nada foi importado.")));
         }
         QCOMPARE(despejoRazao(pasta.bd()), antes);
-        QCOMPARE(contaLinhas(pasta.bd(), QStringLiteral("SELECT count(*) AS n FROM TabImportacoes")),
-                 0);
+        QCOMPARE(
+            contaLinhas(pasta.bd(), QStringLiteral("SELECT count(*) AS n FROM TabImportacoes")),
+            0);
     }
 
     // The same account written another way is the same account.
@@ -337,8 +339,8 @@ private slots:
         QTest::addColumn<QString>("nib");
         QTest::addColumn<QString>("numconta");
         QTest::addColumn<bool>("mesma");
-        QTest::newRow("IBAN e NIB") << "PT50 0033 0000 4567 8912 3456 7" << "0033.0000.45678912345.67"
-                                    << "" << true;
+        QTest::newRow("IBAN e NIB") << "PT50 0033 0000 4567 8912 3456 7"
+                                    << "0033.0000.45678912345.67" << "" << true;
         QTest::newRow("IBAN e número de conta") << "PT50003300004567891234567" << ""
                                                 << "45678912345" << true;
         QTest::newRow("NIB escrito como IBAN") << "PT50003300004567891234567"

@@ -67,7 +67,8 @@ private slots:
         // Undone, the same file comes in again as the first time.
         auto p = ImportacaoExtracto::prepara(
             bd, 1,
-            {extractoDe({linhaExtracto(QStringLiteral("2026-03-03"), -4599, QStringLiteral("MEO"))})},
+            {extractoDe(
+                {linhaExtracto(QStringLiteral("2026-03-03"), -4599, QStringLiteral("MEO"))})},
             QStringLiteral("a.ofx"), "a");
         QCOMPARE(p.plano.linhas[0].decisao, DecisaoLinha::Conciliado);
         QVERIFY(p.avisos.isEmpty());
@@ -160,7 +161,8 @@ private slots:
     {
         PastaTeste pasta;
         BaseDados &bd = pasta.bd();
-        bd.executaScript(QStringLiteral("DROP TABLE TabImportacoes; DROP TABLE TabImportacoesLinhas;"
+        bd.executaScript(QStringLiteral("DROP TABLE TabImportacoes;"
+                                        " DROP TABLE TabImportacoesLinhas;"
                                         " DROP TABLE TabRegrasCategoria;"
                                         " UPDATE Meta SET valor = '1';"));
         pasta.insereMovimento(1, QStringLiteral("2026-01-01"), 1, 0);

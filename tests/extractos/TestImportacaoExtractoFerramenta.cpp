@@ -136,8 +136,9 @@ private slots:
         }
         for (QString &a : args)
             a.replace(QLatin1Char('@'), pasta.caminho());
-        const Execucao r = executa(Ferramenta, QStringList{QStringLiteral("--pasta"), pasta.caminho()} + args,
-                                   ambienteLimpo(m_home.path()));
+        const Execucao r =
+            executa(Ferramenta, QStringList{QStringLiteral("--pasta"), pasta.caminho()} + args,
+                    ambienteLimpo(m_home.path()));
         QCOMPARE(r.codigo, codigo);
         QVERIFY2(r.erros.contains(erro), qPrintable(r.erros));
         if (caso == 2) {
@@ -146,8 +147,9 @@ private slots:
             f.write(original);
         }
         QCOMPARE(despejoRazao(pasta.bd()), antes);
-        QCOMPARE(contaLinhas(pasta.bd(), QStringLiteral("SELECT count(*) AS n FROM TabImportacoes")),
-                 0);
+        QCOMPARE(
+            contaLinhas(pasta.bd(), QStringLiteral("SELECT count(*) AS n FROM TabImportacoes")),
+            0);
     }
 
     // A protected account opens with its password given, or with the general one.
