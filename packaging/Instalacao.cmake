@@ -19,7 +19,7 @@ install(TARGETS quorvel_web LIBRARY DESTINATION lib/quorvel)
 # added later are picked up without a change here. The program finds this folder as
 # ../share/quorvel from its own, so an install under any prefix works.
 install(DIRECTORY ${QUORVEL_RESOURCES_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel
-    PATTERN "*.sh" EXCLUDE)
+    PATTERN "*.sh" EXCLUDE PATTERN "exemplos-extractos" EXCLUDE)
 
 set(embalagem ${CMAKE_CURRENT_LIST_DIR})
 install(FILES ${embalagem}/quorvel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

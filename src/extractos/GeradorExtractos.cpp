@@ -108,7 +108,8 @@ QByteArray csv(const Extracto &e, CodificacaoTexto codificacao, QChar sep, Forma
                              ? QStringLiteral(" \u20AC")
                              : QString();
     auto valor = [&](Dinheiro d) {
-        QString t = d.formata();
+        // A comma separator comes with the decimal point and no grouping.
+        QString t = sep == u',' ? comSinalPonto(d) : d.formata();
         if (t.startsWith(u'-') && fd == FormaDebito::MenosNoFim)
             t = t.mid(1) + u'-';
         return t + euro;
@@ -183,7 +184,7 @@ QByteArray mt940(const std::vector<Extracto> &extractos)
         saldo("62F", fim);
         t += QStringLiteral("-") + Fim;
     }
-    return t.toLatin1();
+    return codifica(t, CodificacaoTexto::Windows1252);
 }
 
 QByteArray camt053(const std::vector<Extracto> &extractos, int versao)
