@@ -5,6 +5,7 @@
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
+#include "extractos/Frm_ColunasCsv.h"
 #include "extractos/Frm_PrevisaoExtracto.h"
 #include "extractos/LeitorExtracto.h"
 #include "ledger/Razao.h"
@@ -141,8 +142,16 @@ void SubsistemaExtractos::Mnu_ImportarExtracto_Click()
     std::vector<Extracto> extractos;
     std::vector<Conta> contas;
     try {
+        // A table (CSV, text, spreadsheet) is read as the user maps its columns.
+        std::optional<PresetCsv> colunas;
+        const FormatoExtracto formato = reconheceFormato(bytes, nome);
+        if (formato == FormatoExtracto::Csv || formato == FormatoExtracto::Xlsx) {
+            colunas = Frm_ColunasCsv::Escolhe(contexto().janela, bytes, nome);
+            if (!colunas)
+                return;
+        }
         const CursorEspera ampulheta;
-        extractos = leExtracto(bytes, nome);
+        extractos = leExtracto(bytes, nome, colunas ? &*colunas : nullptr);
         contas = TabelaContas::todas(contexto().ligacao());
     } catch (const ErroExtracto &erro) {
         avisa(erro.mensagem() + QStringLiteral("\r\rNada foi importado."));
