@@ -3,6 +3,7 @@
 #include "ApoioExtractos.h"
 #include "app/Frm_bancos.h"
 #include "extractos/Frm_PrevisaoExtracto.h"
+#include "extractos/Frm_RegrasCategoria.h"
 #include "extractos/GeradorExtractos.h"
 #include "ledger/ColunasGrelha.h"
 #include "platform/FlexGrid.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -146,6 +148,64 @@ private slots:
         QCOMPARE(g->Rows() - FlexGrid::FixedRows, 3);
         QCOMPARE(g->TextMatrix(2, S), QString());
         QCOMPARE(janela->Txt_SaldoFinal->text(), QStringLiteral("934,01 €"));
+    }
+
+    // From the preview: a rule made from a line gives it its category; a line marked new, then
+    // matched by hand from the list of movements it could be.
+    void regraEConciliacaoAMao()
+    {
+        PastaTeste pasta;
+        qint64 meu = 0;
+        const QString caminho = preparaConta(pasta, meu);
+        // The fee's own movement, typed with a date two days off.
+        const qint64 outro = pasta.insereMovimento(1, QStringLiteral("2026-03-07"), 250, 0, {},
+                                                   QStringLiteral("Comissão do banco"));
+        MensagensGuionadas caixas;
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_Banco_Click(1);
+        respondeFicheiro(caminho);
+        aoAbrir<Frm_PrevisaoExtracto>([&](Frm_PrevisaoExtracto *f) {
+            const QTableView *linhas = f->Grd_LinhasExtracto;
+            QCOMPARE(celula(linhas, 1, 4), QStringLiteral("Conciliado")); // the fee, 2 days off
+            f->Grd_LinhasExtracto->selectRow(2);
+            aoAbrir<Frm_RegrasCategoria>([](Frm_RegrasCategoria *r) {
+                const int n = r->Grd_Regras->rowCount() - 1;
+                QCOMPARE(r->Grd_Regras->item(n, 0)->text(), QStringLiteral("TRF CLIENTE SILVA"));
+                r->Grd_Regras->item(n, 0)->setText(QStringLiteral("cliente silva"));
+                r->Grd_Regras->item(n, 1)->setText(QStringLiteral("Vendas"));
+                r->Grd_Regras->item(n, 2)->setText(QStringLiteral("Silva"));
+                QTest::mouseClick(r->Cmd_Gravar, Qt::LeftButton);
+            });
+            QTest::mouseClick(f->Cmd_CriarRegra, Qt::LeftButton);
+            QCOMPARE(celula(linhas, 2, 5), QStringLiteral("Vendas / Silva"));
+
+            f->Grd_LinhasExtracto->selectRow(1);
+            QTest::mouseClick(f->Cmd_MarcarNovo, Qt::LeftButton);
+            QCOMPARE(celula(linhas, 1, 4), QStringLiteral("Novo"));
+            aoAbrir<QInputDialog>([](QInputDialog *d) {
+                QCOMPARE(d->objectName(), QStringLiteral("Frm_EscolheMovimento"));
+                QCOMPARE(d->comboBoxItems().size(), 1);
+                QVERIFY(d->comboBoxItems().first().contains(QStringLiteral("Comissão do banco")));
+                d->setTextValue(d->comboBoxItems().first());
+                d->accept();
+            });
+            QTest::mouseClick(f->Cmd_Conciliar, Qt::LeftButton);
+            QCOMPARE(celula(linhas, 1, 4), QStringLiteral("Conciliado"));
+            QTest::mouseClick(f->Cmd_Confirmar, Qt::LeftButton);
+        });
+        janela->Mnu_ImportarExtracto->trigger();
+        BaseDados &bd = pasta.bd();
+        QCOMPARE(bd.consulta(QStringLiteral("SELECT S FROM TabBancos1Det WHERE NumAutomatico = ?"),
+                             {outro})
+                     .texto(QStringLiteral("S")),
+                 QStringLiteral("V"));
+        QCOMPARE(bd.consulta(QStringLiteral("SELECT o.Categoria || '|' || o.Categoria1 AS t FROM "
+                                            "TabBancos1Det m JOIN TabBancosDetOutros o ON "
+                                            "o.NumAutoDet = m.NumAutomatico WHERE m.Credito = "
+                                            "30000"))
+                     .texto(QStringLiteral("t")),
+                 QStringLiteral("Vendas|Silva"));
+        QCOMPARE(RegrasCategoria::le(bd, 1).size(), size_t(1));
     }
 
     // A damaged file: its line is named, nothing is written, and the program goes on.
