@@ -12,6 +12,9 @@ install(TARGETS quorvel quorvel-initdb RUNTIME DESTINATION ${CMAKE_INSTALL_BINDI
 if(TARGET quorvel-qif)
     install(TARGETS quorvel-qif RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+if(TARGET quorvel-extracto)
+    install(TARGETS quorvel-extracto RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 # The browser's module (Qt WebEngine), looked for as ../lib/quorvel from the executable.
 install(TARGETS quorvel_web LIBRARY DESTINATION lib/quorvel)
 
