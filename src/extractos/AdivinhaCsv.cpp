@@ -154,7 +154,8 @@ void adivinha(const std::vector<LinhaTabela> &linhas, PresetCsv &p)
     p.linhasCabecalho = int(primeira);
     p.linhasRodape = int(total - 1 - ultima);
 
-    // What each column holds over a sample of the movements.
+    // What each column holds over a sample of the movements; a few unreadable cells (which
+    // the reading then reports by line) do not hide a column's kind.
     const size_t fimAmostra = std::min(ultima + 1, primeira + Amostra);
     struct Coluna { int cheias = 0, datas = 0, montantes = 0, inteiros = 0, textoTotal = 0; };
     std::vector<Coluna> cs(size_t(std::max(colunas, 0)));
@@ -190,11 +191,11 @@ void adivinha(const std::vector<LinhaTabela> &linhas, PresetCsv &p)
             }
         }
     }
-    auto ehDatas = [&](int c) { return cs[size_t(c)].datas * 10 >= cs[size_t(c)].cheias * 9
+    auto ehDatas = [&](int c) { return cs[size_t(c)].datas * 10 >= cs[size_t(c)].cheias * 6
                                        && cs[size_t(c)].cheias > 0; };
     auto ehMontantes = [&](int c) {
         const Coluna &k = cs[size_t(c)];
-        return k.cheias > 0 && (k.montantes + k.inteiros) * 10 >= k.cheias * 9 && k.montantes > 0;
+        return k.cheias > 0 && (k.montantes + k.inteiros) * 10 >= k.cheias * 6 && k.montantes > 0;
     };
 
     p.marcaDecimal = votosPonto > votosVirgula ? u'.' : u',';

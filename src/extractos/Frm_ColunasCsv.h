@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+#include "extractos/LeitorTabela.h"
 #include "extractos/PresetCsv.h"
 
 class QComboBox;
@@ -34,16 +35,22 @@ public:
 
 private:
     void constroi();
+    void leLinhas();
+    void preencheControlos();
     void leControlos();
     void actualizaPrevisao();
+    void escolhePreset(int indice);
     void guardaPreset();
-    void aceita();
+    void enchePresets(const QString &seleccionar);
 
     QByteArray m_conteudo;
     QString m_nomeFicheiro;
     QString m_forma;
     PresetCsv m_preset;
     bool m_aPreencher = false;
+    bool m_xlsx = false;
+    std::vector<LinhaTabela> m_linhas;
+    std::vector<PresetCsv> m_presets; // in the order of Cmb_Preset after its first item
 
     QComboBox *m_cmbPreset = nullptr;
     QComboBox *m_cmbSeparador = nullptr;

@@ -89,6 +89,9 @@ FormatoExtracto reconheceFormato(const QByteArray &conteudo, const QString &nome
     if (conteudo.startsWith("PK\x03\x04")) {
         if (LeitorXlsx::ehXlsx(conteudo))
             return FormatoExtracto::Xlsx;
+        if (!LeitorXlsx::zipLegivel(conteudo))
+            throw ErroExtracto(nome, 0, QStringLiteral("o ficheiro comprimido (zip, xlsx) está "
+                                                       "danificado ou incompleto."));
         throw ErroExtracto(nome, 0, Desconhecido);
     }
     if (conteudo.startsWith("%PDF"))

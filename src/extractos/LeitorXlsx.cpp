@@ -200,6 +200,12 @@ bool ehXlsx(const QByteArray &conteudo)
     return false;
 }
 
+bool zipLegivel(const QByteArray &conteudo)
+{
+    Arquivo a(conteudo);
+    return a.abre();
+}
+
 std::vector<LinhaTabela> linhas(const QByteArray &conteudo, const QString &ficheiro)
 {
     Arquivo a(conteudo);

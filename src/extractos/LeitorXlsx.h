@@ -11,6 +11,8 @@
 namespace LeitorXlsx {
 // A zip archive holding a workbook part.
 bool ehXlsx(const QByteArray &conteudo);
+// Any zip archive that opens (a cut one does not).
+bool zipLegivel(const QByteArray &conteudo);
 
 // Throws ErroExtracto when the archive or its sheet is damaged or cut short.
 std::vector<LinhaTabela> linhas(const QByteArray &conteudo, const QString &nomeFicheiro);
