@@ -2,6 +2,7 @@
 // decision changed, "Confirmar"; then the grid and the database. And the undo from the menu.
 #include "ApoioExtractos.h"
 #include "app/Frm_bancos.h"
+#include "extractos/Frm_ColunasCsv.h"
 #include "extractos/Frm_PrevisaoExtracto.h"
 #include "extractos/Frm_RegrasCategoria.h"
 #include "extractos/GeradorExtractos.h"
@@ -206,6 +207,41 @@ private slots:
                      .texto(QStringLiteral("t")),
                  QStringLiteral("Vendas|Silva"));
         QCOMPARE(RegrasCategoria::le(bd, 1).size(), size_t(1));
+    }
+
+    // A CSV export: the column window first, as proposed, then the preview.
+    void csvPelaJanelaDeColunas()
+    {
+        PastaTeste pasta;
+        qint64 meu = 0;
+        preparaConta(pasta, meu);
+        Extracto e = extractoDe({linhaExtracto(QStringLiteral("2026-03-03"), -4599,
+                                               QStringLiteral("DD MEO"))});
+        const QString caminho = pasta.caminho(QStringLiteral("marco.csv"));
+        QFile f(caminho);
+        f.open(QIODevice::WriteOnly);
+        f.write(GeradorExtractos::csv(e, CodificacaoTexto::Windows1252, u';',
+                                      FormaDebito::ColunaDebito, FormaData::DiaMesAnoHifen));
+        f.close();
+        MensagensGuionadas caixas;
+        auto janela = pasta.iniciaPrograma();
+        janela->Mnu_Banco_Click(1);
+        respondeFicheiro(caminho);
+        aoAbrir<Frm_ColunasCsv>([](Frm_ColunasCsv *c) {
+            auto *ok = c->findChild<QPushButton *>(QStringLiteral("Cmd_Ok"));
+            QVERIFY(ok);
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        aoAbrir<Frm_PrevisaoExtracto>([](Frm_PrevisaoExtracto *p) {
+            QCOMPARE(celula(p->Grd_LinhasExtracto, 0, 4), QStringLiteral("Conciliado"));
+            QTest::mouseClick(p->Cmd_Confirmar, Qt::LeftButton);
+        });
+        janela->Mnu_ImportarExtracto->trigger();
+        QCOMPARE(pasta.bd()
+                     .consulta(QStringLiteral("SELECT S FROM TabBancos1Det WHERE NumAutomatico = ?"),
+                               {meu})
+                     .texto(QStringLiteral("S")),
+                 QStringLiteral("V"));
     }
 
     // A damaged file: its line is named, nothing is written, and the program goes on.
