@@ -238,8 +238,9 @@ private slots:
         });
         janela->Mnu_ImportarExtracto->trigger();
         QCOMPARE(pasta.bd()
-                     .consulta(QStringLiteral("SELECT S FROM TabBancos1Det WHERE NumAutomatico = ?"),
-                               {meu})
+                     .consulta(
+                         QStringLiteral("SELECT S FROM TabBancos1Det WHERE NumAutomatico = ?"),
+                         {meu})
                      .texto(QStringLiteral("S")),
                  QStringLiteral("V"));
     }
