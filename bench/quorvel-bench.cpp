@@ -4,6 +4,7 @@
 #include "BenchBackup.h"
 #include "BenchExportacao.h"
 #include "BenchGraficos.h"
+#include "BenchExtractos.h"
 #include "BenchImportacao.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
@@ -104,6 +105,7 @@ int main(int argc, char *argv[])
     }
     medeGraficos(tamanhos, !pedidos.isEmpty());
     medeImportacao();
+    medeExtractos();
     imprimeCarga("no fim");
     return 0;
 }

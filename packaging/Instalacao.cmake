@@ -12,6 +12,9 @@ install(TARGETS quorvel quorvel-initdb RUNTIME DESTINATION ${CMAKE_INSTALL_BINDI
 if(TARGET quorvel-qif)
     install(TARGETS quorvel-qif RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+if(TARGET quorvel-extracto)
+    install(TARGETS quorvel-extracto RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 # The browser's module (Qt WebEngine), looked for as ../lib/quorvel from the executable.
 install(TARGETS quorvel_web LIBRARY DESTINATION lib/quorvel)
 
@@ -19,7 +22,7 @@ install(TARGETS quorvel_web LIBRARY DESTINATION lib/quorvel)
 # added later are picked up without a change here. The program finds this folder as
 # ../share/quorvel from its own, so an install under any prefix works.
 install(DIRECTORY ${QUORVEL_RESOURCES_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel
-    PATTERN "*.sh" EXCLUDE)
+    PATTERN "*.sh" EXCLUDE PATTERN "exemplos-extractos" EXCLUDE)
 
 set(embalagem ${CMAKE_CURRENT_LIST_DIR})
 install(FILES ${embalagem}/quorvel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

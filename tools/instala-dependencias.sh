@@ -5,9 +5,9 @@ pacotes=(g++ cmake ninja-build pkg-config dpkg-dev
          qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
          qt6-webengine-dev libcurl4-openssl-dev
          libsqlcipher-dev sqlcipher fonts-dejavu-core
-         # spreadsheets out (xlsx), bank statements in (xlsx through QuaZip), mail password in the
+         # spreadsheets out (xlsx; zlib for the zips we read and write), mail password in the
          # desktop secret store
-         libxlsxwriter-dev libquazip1-qt6-dev qtkeychain-qt6-dev
+         libxlsxwriter-dev zlib1g-dev qtkeychain-qt6-dev
          # tests only: a real SMTP server on loopback, PDF listings read back as text
          python3-aiosmtpd poppler-utils)
 falta=()

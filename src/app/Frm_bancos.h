@@ -16,6 +16,7 @@
 //   extras/Comunicacao.cpp         Comunicacao: Frm_Email, the mail sender, the program update
 //   extras/Apresentacao.cpp        Apresentacao: frmBrowser, frmTip, the animated picture
 //   import/SubsistemaImportacao    the QIF import into accounts 5 and 6
+//   extractos/SubsistemaExtractos  bank statements in: the preview, the write, the undo
 // The window runs every subsystem's hooks (Subsistema.h) in registration order at its fixed
 // moments: start state, pictures, activation, end of the run.
 #include <QMainWindow>

@@ -7,6 +7,7 @@
 #include "data/BaseDados.h"
 #include "extras/Apresentacao.h"
 #include "extras/Comunicacao.h"
+#include "extractos/SubsistemaExtractos.h"
 #include "graficos/Graficos.h"
 #include "import/SubsistemaImportacao.h"
 #include "ledger/Razao.h"
@@ -84,4 +85,6 @@ void Frm_bancos::RegistaSubsistemas()
                                           Mnu_DicasEntrada, Label3, GifView, Image1}, this));
     Regista(new SubsistemaImportacao(Contexto(), this));
     Regista(new Graficos(Contexto(), Mnu_Graficos, *listagens, this));
+    Regista(new SubsistemaExtractos(Contexto(), *m_razao, Mnu_ImportarExtracto,
+                                    Mnu_AnularImportacao, this));
 }

@@ -2,6 +2,7 @@
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/Esquema.h"
+#include "data/EsquemaExtractos.h"
 #include "platform/Ficheiros.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ void AbreLigacao(const QString &tipo)
         throw ErroBaseDados(QStringLiteral("o ficheiro não contém as tabelas do Quorvel"));
     if (Esquema::versao(*bd) > Esquema::Versao)
         throw ErroBaseDados(QStringLiteral("o ficheiro foi criado por uma versão mais recente do Quorvel"));
+    EsquemaExtractos::actualiza(*bd); // a file of an earlier version gains the import tables
     try {
         Esquema::actualiza(*bd);
     } catch (const ErroBaseDados &) {

@@ -1,5 +1,6 @@
 #include "data/Esquema.h"
 #include "data/BaseDados.h"
+#include "data/EsquemaExtractos.h"
 
 namespace Esquema {
 
@@ -34,6 +35,7 @@ CREATE TABLE Tabempresa (
 CREATE TABLE TabSites (pesquisa TEXT, site TEXT);
 )SQL"));
     bd.executa(QStringLiteral("INSERT INTO Meta (chave, valor) VALUES ('versao', ?)"), {Versao});
+    EsquemaExtractos::actualiza(bd);
     actualiza(bd);
 }
 

@@ -9,7 +9,7 @@ namespace Esquema {
 
 inline const QString NomeFicheiro = QStringLiteral("quorvel.mdb");
 inline const QByteArray Chave = QByteArrayLiteral("rk58");
-inline constexpr int Versao = 1;
+inline constexpr int Versao = 2;
 inline constexpr int NumeroContas = 9;
 
 void cria(BaseDados &bd);     // tables, indexes and the version in the Meta table

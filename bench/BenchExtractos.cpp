@@ -1,0 +1,140 @@
+#include "BenchExtractos.h"
+#include "Medicao.h"
+#include "data/BaseDados.h"
+#include "data/Comando.h"
+#include "data/Esquema.h"
+#include "data/NovaBaseDados.h"
+#include "data/Regional.h"
+#include "extractos/GeradorExtractos.h"
+#include "extractos/ImportacaoExtracto.h"
+#include "extractos/LeitorExtracto.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int Vezes = 5;
+constexpr int Movimentos = 100000;
+constexpr int Linhas = 50000; // half of them match a movement one day off, half are new
+
+const QDate Inicio(2024, 1, 1);
+
+QDate dataDe(int k) { return Inicio.addDays(k / 100); }
+qint64 debitoDe(int k) { return 1000 + (qint64(k) * 7919) % 900000; }
+
+void criaRazao(const QString &caminho)
+{
+    NovaBaseDados::cria(caminho, false);
+    auto bd = BaseDados::abre(caminho, Esquema::Chave);
+    Transaccao t(*bd);
+    bd->executa(QStringLiteral("UPDATE TabBancos SET banco = 'Bench' WHERE NumBanco = 1"));
+    Comando c = bd->prepara(QStringLiteral(
+        "INSERT INTO TabBancos1Det (Data, Numero, Descricao, S, Debito, Credito, NumBanco) "
+        "VALUES (?, ?, ?, '', ?, 0, 1)"));
+    for (int k = 0; k < Movimentos; ++k) {
+        c.liga(1, Regional::paraIso(dataDe(k)));
+        c.liga(2, QString::number(100000 + k));
+        c.liga(3, QStringLiteral("Fornecedor %1 factura %2").arg(k % 500).arg(k));
+        c.liga(4, debitoDe(k));
+        while (c.avanca()) {
+        }
+        c.reinicia();
+    }
+}
+
+Extracto extracto()
+{
+    Extracto e;
+    e.moeda = QStringLiteral("EUR");
+    e.iban = QStringLiteral("PT50003300004567891234567");
+    for (int i = 0; i < Linhas; ++i) {
+        const int k = 2 * i;
+        LinhaExtracto l;
+        l.data = dataDe(k).addDays(i % 2 ? 0 : 1);
+        l.valor = Dinheiro::deCentimos(i % 2 ? -(1000000 + i) : -debitoDe(k));
+        l.descricao = QStringLiteral("PAG FORNECEDOR %1 REF %2").arg(k % 500).arg(i);
+        l.idBanco = QStringLiteral("B%1").arg(i);
+        e.linhas.push_back(l);
+    }
+    e.saldoInicial = SaldoExtracto{Inicio.addDays(-1), Dinheiro()};
+    e.saldoFinal = SaldoExtracto{e.linhas.back().data, Dinheiro()};
+    return e;
+}
+
+void copia(const QString &de, const QString &para)
+{
+    QFile::remove(para);
+    QFile::copy(de, para);
+}
+
+} // namespace
+
+void medeExtractos()
+{
+    QTemporaryDir dir;
+    const QString modelo = QDir(dir.path()).filePath(QStringLiteral("modelo.mdb"));
+    const QString trabalho = QDir(dir.path()).filePath(QStringLiteral("quorvel.mdb"));
+    criaRazao(modelo);
+    const Extracto e = extracto();
+    const PresetCsv preset = GeradorExtractos::presetDe(
+        CodificacaoTexto::Windows1252, u';', FormaDebito::ColunaDebito, FormaData::DiaMesAnoHifen);
+    struct Formato {
+        const char *nome;
+        QByteArray bytes;
+        const PresetCsv *preset;
+    };
+    const std::vector<Formato> formatos = {
+        {"CSV (Windows-1252)",
+         GeradorExtractos::csv(e, CodificacaoTexto::Windows1252, u';', FormaDebito::ColunaDebito,
+                               FormaData::DiaMesAnoHifen),
+         &preset},
+        {"xlsx", GeradorExtractos::xlsx(e), nullptr},
+        {"MT940", GeradorExtractos::mt940({e}), nullptr},
+        {"camt.053", GeradorExtractos::camt053({e}), nullptr},
+        {"OFX 1 (SGML)", GeradorExtractos::ofx1(e), nullptr},
+        {"OFX 2 (XML)", GeradorExtractos::ofx2(e), nullptr},
+    };
+    std::printf("\nextracto de %d linhas contra %d movimentos (ler, conciliar, gravar):\n", Linhas,
+                Movimentos);
+    std::printf("%-22s %8s %8s %8s %8s %8s %6s %6s\n", "formato", "MB", "ler", "conciliar",
+                "gravar", "total", "concil", "novos");
+    // QUORVEL_BENCH_FORMATOS="MT940" times only the formats whose names contain the text.
+    const QString so = qEnvironmentVariable("QUORVEL_BENCH_FORMATOS");
+    for (const Formato &f : formatos) {
+        if (!so.isEmpty() && !QString::fromLatin1(f.nome).contains(so, Qt::CaseInsensitive))
+            continue;
+        std::vector<double> ler, conciliar, gravar, total;
+        ResultadoImportacao r;
+        for (int v = 0; v < Vezes; ++v) {
+            copia(modelo, trabalho);
+            auto bd = BaseDados::abre(trabalho, Esquema::Chave);
+            QElapsedTimer t;
+            t.start();
+            const auto extractos = leExtracto(f.bytes, QStringLiteral("bench"), f.preset);
+            const double a = double(t.nsecsElapsed()) / 1e6;
+            const auto p = ImportacaoExtracto::prepara(*bd, 1, extractos, QStringLiteral("bench"),
+                                                       f.bytes);
+            const double b = double(t.nsecsElapsed()) / 1e6;
+            r = ImportacaoExtracto::confirma(*bd, p);
+            const double c = double(t.nsecsElapsed()) / 1e6;
+            ler.push_back(a);
+            conciliar.push_back(b - a);
+            gravar.push_back(c - b);
+            total.push_back(c);
+        }
+        const auto mediana = [](std::vector<double> v) {
+            std::sort(v.begin(), v.end());
+            return v[v.size() / 2];
+        };
+        std::printf("%-22s %8.1f %8.0f %8.0f %8.0f %8.0f %6d %6d\n", f.nome,
+                    double(f.bytes.size()) / 1e6, mediana(ler), mediana(conciliar),
+                    mediana(gravar), mediana(total), r.conciliados, r.novos);
+        std::fflush(stdout);
+    }
+    std::printf("pico de memória: %.0f MB\n", picoMemoriaMB());
+}

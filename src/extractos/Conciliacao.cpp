@@ -1,0 +1,391 @@
+#include "extractos/Conciliacao.h"
+
+#include <algorithm>
+#include <limits>
+#include <unordered_map>
+
+namespace {
+
+constexpr qint64 SemData = std::numeric_limits<qint64>::min();
+
+qint64 diaDe(const QDate &d) { return d.isValid() ? d.toJulianDay() : SemData; }
+
+// The words of a text that say something (three letters or more), case folded.
+QStringList palavras(const QString &texto)
+{
+    const QString t = texto.toCaseFolded();
+    QStringList r;
+    qsizetype inicio = -1;
+    for (qsizetype i = 0; i <= t.size(); ++i) {
+        const bool letra = i < t.size() && t[i].isLetterOrNumber();
+        if (letra && inicio < 0)
+            inicio = i;
+        else if (!letra && inicio >= 0) {
+            if (i - inicio >= 3)
+                r << t.mid(inicio, i - inicio);
+            inicio = -1;
+        }
+    }
+    return r;
+}
+
+// FNV-1a, 64 bits, of the UTF-8 text, in hex: a short key that is the same on every run and
+// every machine (qHash is seeded per process).
+QString impressaoCurta(const QString &texto)
+{
+    quint64 h = 14695981039346656037ull;
+    for (const char c : texto.toUtf8()) {
+        h ^= quint8(c);
+        h *= 1099511628211ull;
+    }
+    return QString::number(h, 16).rightJustified(16, QLatin1Char('0'));
+}
+
+QString semZerosAEsquerda(const QString &numero)
+{
+    QString n = numero.trimmed();
+    while (n.size() > 1 && n.front() == QLatin1Char('0'))
+        n.remove(0, 1);
+    return n;
+}
+
+// How alike a line and a movement are, to choose between movements of the same amount and
+// distance: the same document number counts most, then the words they share.
+int semelhanca(const LinhaExtracto &l, const Movimento &m)
+{
+    int pontos = 0;
+    const QString numero = semZerosAEsquerda(l.numero);
+    if (!numero.isEmpty() && numero == semZerosAEsquerda(m.numero))
+        pontos += 1000;
+    const QStringList daLinha = palavras(l.descricao);
+    if (!daLinha.isEmpty()) {
+        const QStringList doMovimento = palavras(m.descricao + QLatin1Char(' ') + m.numero);
+        for (const QString &p : daLinha)
+            if (doMovimento.contains(p))
+                ++pontos;
+    }
+    return pontos;
+}
+
+bool jaImportada(const std::unordered_set<QString> &importadas, const LinhaPlano &l)
+{
+    if (importadas.count(l.chave))
+        return true;
+    const QString valor = l.chaveValor.mid(4);
+    return importadas.count(QStringLiteral("val:") + valor)
+           || (l.chaveValor.startsWith(QLatin1String("val:"))
+               && importadas.count(QStringLiteral("vid:") + valor));
+}
+
+struct Par {
+    qint64 distancia;
+    int semelhanca;
+    size_t linha, movimento;
+};
+
+} // namespace
+
+int PlanoConciliacao::conta(DecisaoLinha d) const
+{
+    return int(std::count_if(linhas.begin(), linhas.end(),
+                             [d](const LinhaPlano &l) { return l.decisao == d; }));
+}
+
+namespace Conciliacao {
+
+Dinheiro valorDe(const Movimento &m) { return m.credito - m.debito; }
+
+QString iso(const QDate &d)
+{
+    if (!d.isValid())
+        return {};
+    int ano = 0, mes = 0, dia = 0;
+    d.getDate(&ano, &mes, &dia);
+    if (ano < 0 || ano > 9999)
+        return d.toString(Qt::ISODate);
+    const char16_t t[10] = {char16_t(u'0' + ano / 1000), char16_t(u'0' + ano / 100 % 10),
+                            char16_t(u'0' + ano / 10 % 10), char16_t(u'0' + ano % 10), u'-',
+                            char16_t(u'0' + mes / 10), char16_t(u'0' + mes % 10), u'-',
+                            char16_t(u'0' + dia / 10), char16_t(u'0' + dia % 10)};
+    return QString(reinterpret_cast<const QChar *>(t), 10);
+}
+
+bool anulada(const QString &situacao) { return situacao.left(1).trimmed() == QLatin1String("A"); }
+
+bool porVerificar(const Movimento &m)
+{
+    return m.situacao.trimmed().toUpper() != QLatin1String("V") && !anulada(m.situacao);
+}
+
+std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
+{
+    std::vector<QString> r;
+    r.reserve(linhas.size());
+    std::unordered_map<QString, int> vistas;
+    vistas.reserve(linhas.size());
+    for (const LinhaExtracto &l : linhas) {
+        QString base;
+        if (!l.idBanco.trimmed().isEmpty()) {
+            base = QStringLiteral("id:") + l.idBanco.trimmed();
+        } else {
+            const QString texto = iso(l.data) + QLatin1Char('|')
+                                  + QString::number(l.valor.centimos()) + QLatin1Char('|')
+                                  + l.descricao.simplified().toCaseFolded();
+            base = QStringLiteral("imp:") + impressaoCurta(texto);
+        }
+        const int n = ++vistas[base];
+        r.push_back(base + QLatin1Char('#') + QString::number(n));
+    }
+    return r;
+}
+
+std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
+{
+    std::vector<QString> r;
+    r.reserve(linhas.size());
+    struct Chave {
+        qint64 dia, centimos;
+        bool operator==(const Chave &) const = default;
+    };
+    struct Dispersao {
+        size_t operator()(const Chave &c) const
+        {
+            return std::hash<qint64>()(c.dia * 1000003 ^ c.centimos);
+        }
+    };
+    std::unordered_map<Chave, int, Dispersao> vistas;
+    vistas.reserve(linhas.size());
+    for (const LinhaExtracto &l : linhas) {
+        const int n = ++vistas[Chave{diaDe(l.data), l.valor.centimos()}];
+        const QString base = iso(l.data) + QLatin1Char('|') + QString::number(l.valor.centimos());
+        const QString prefixo = l.idBanco.trimmed().isEmpty() ? QStringLiteral("val:")
+                                                              : QStringLiteral("vid:");
+        r.push_back(prefixo + base + QLatin1Char('#') + QString::number(n));
+    }
+    return r;
+}
+
+void aplicaRegras(PlanoConciliacao &plano, const std::vector<RegraCategoria> &regras)
+{
+    for (LinhaPlano &l : plano.linhas) {
+        if (regras.empty()) {
+            l.categoria.clear();
+            l.categoria1.clear();
+            continue;
+        }
+        const RegraCategoria *r = RegrasCategoria::aplica(regras, l.linha.descricao);
+        l.categoria = r ? r->categoria : QString();
+        l.categoria1 = r ? r->categoria1 : QString();
+    }
+}
+
+PlanoConciliacao planeia(const Entrada &e)
+{
+    PlanoConciliacao plano;
+    plano.numBanco = e.numBanco;
+    const std::vector<LinhaExtracto> &doFicheiro = e.extracto->linhas;
+
+    // Lines by date; a file written newest first keeps the bank's order within a day.
+    const std::vector<QString> chavesLinhas = chaves(doFicheiro);
+    const std::vector<QString> chavesValores = chavesValor(doFicheiro);
+    std::vector<size_t> ordem(doFicheiro.size());
+    for (size_t i = 0; i < ordem.size(); ++i)
+        ordem[i] = i;
+    if (ordem.size() > 1 && doFicheiro.front().data > doFicheiro.back().data)
+        std::reverse(ordem.begin(), ordem.end());
+    std::stable_sort(ordem.begin(), ordem.end(), [&](size_t a, size_t b) {
+        return diaDe(doFicheiro[a].data) < diaDe(doFicheiro[b].data);
+    });
+    plano.linhas.reserve(doFicheiro.size());
+    for (const size_t i : ordem)
+        plano.linhas.push_back({doFicheiro[i], chavesLinhas[i], chavesValores[i],
+                                DecisaoLinha::Novo, 0, {}, {}});
+
+    // The ledger: what may be matched, and what the running balance counts.
+    plano.saldosRazao.reserve(e.movimentos->size());
+    for (Movimento &m : *e.movimentos) {
+        if (!anulada(m.situacao))
+            plano.saldosRazao.emplace_back(diaDe(m.data), valorDe(m).centimos());
+        if (porVerificar(m) && m.data.isValid())
+            plano.porVerificar.push_back(std::move(m));
+    }
+    e.movimentos->clear();
+    const auto porDia = [](const auto &a, const auto &b) { return a.first < b.first; };
+    if (!std::is_sorted(plano.saldosRazao.begin(), plano.saldosRazao.end(), porDia))
+        std::stable_sort(plano.saldosRazao.begin(), plano.saldosRazao.end(), porDia);
+    plano.acumulados.reserve(plano.saldosRazao.size());
+    qint64 soma = 0;
+    for (const auto &s : plano.saldosRazao)
+        plano.acumulados.push_back(soma += s.second);
+    const auto porData = [](const Movimento &a, const Movimento &b) { return a.data < b.data; };
+    if (!std::is_sorted(plano.porVerificar.begin(), plano.porVerificar.end(), porData))
+        std::stable_sort(plano.porVerificar.begin(), plano.porVerificar.end(), porData);
+    plano.indicePorChave.reserve(plano.porVerificar.size());
+    for (size_t j = 0; j < plano.porVerificar.size(); ++j)
+        plano.indicePorChave.emplace(plano.porVerificar[j].numAutomatico, j);
+
+    // Movements to verify by amount, each list by date.
+    std::unordered_map<qint64, std::vector<size_t>> porValor;
+    for (size_t j = 0; j < plano.porVerificar.size(); ++j)
+        porValor[valorDe(plano.porVerificar[j]).centimos()].push_back(j);
+
+    std::vector<Par> pares;
+    for (size_t i = 0; i < plano.linhas.size(); ++i) {
+        LinhaPlano &l = plano.linhas[i];
+        if (e.importadas && !e.importadas->empty() && jaImportada(*e.importadas, l)) {
+            l.decisao = DecisaoLinha::JaImportado;
+            continue;
+        }
+        const auto grupo = porValor.find(l.linha.valor.centimos());
+        if (grupo == porValor.end() || !l.linha.data.isValid())
+            continue;
+        const qint64 dia = l.linha.data.toJulianDay();
+        const std::vector<size_t> &js = grupo->second;
+        auto j = std::lower_bound(js.begin(), js.end(), dia - DiasTolerancia,
+                                  [&](size_t k, qint64 d) {
+                                      return plano.porVerificar[k].data.toJulianDay() < d;
+                                  });
+        for (; j != js.end(); ++j) {
+            const Movimento &m = plano.porVerificar[*j];
+            const qint64 distancia = m.data.toJulianDay() - dia;
+            if (distancia > DiasTolerancia)
+                break;
+            pares.push_back({std::abs(distancia), 0, i, *j});
+        }
+    }
+    // Likeness matters only where a line or a movement has a choice.
+    {
+        std::vector<quint32> porLinha(plano.linhas.size()), porMovimento(plano.porVerificar.size());
+        for (const Par &p : pares) {
+            ++porLinha[p.linha];
+            ++porMovimento[p.movimento];
+        }
+        for (Par &p : pares)
+            if (porLinha[p.linha] > 1 || porMovimento[p.movimento] > 1)
+                p.semelhanca =
+                    semelhanca(plano.linhas[p.linha].linha, plano.porVerificar[p.movimento]);
+    }
+    // Nearest first, then the most alike; ties in date order, so the result never depends on
+    // the hash table.
+    std::sort(pares.begin(), pares.end(), [](const Par &a, const Par &b) {
+        if (a.distancia != b.distancia)
+            return a.distancia < b.distancia;
+        if (a.semelhanca != b.semelhanca)
+            return a.semelhanca > b.semelhanca;
+        if (a.linha != b.linha)
+            return a.linha < b.linha;
+        return a.movimento < b.movimento;
+    });
+    std::vector<bool> linhaUsada(plano.linhas.size()), movimentoUsado(plano.porVerificar.size());
+    for (const Par &p : pares) {
+        if (linhaUsada[p.linha] || movimentoUsado[p.movimento])
+            continue;
+        linhaUsada[p.linha] = movimentoUsado[p.movimento] = true;
+        plano.linhas[p.linha].decisao = DecisaoLinha::Conciliado;
+        plano.linhas[p.linha].movimento = plano.porVerificar[p.movimento].numAutomatico;
+    }
+    if (e.regras)
+        aplicaRegras(plano, *e.regras);
+    recalcula(plano, *e.extracto);
+    return plano;
+}
+
+void recalcula(PlanoConciliacao &plano, const Extracto &extracto)
+{
+    plano.inicio = plano.fim = QDate();
+    for (const LinhaPlano &l : plano.linhas) {
+        if (!l.linha.data.isValid())
+            continue;
+        if (!plano.inicio.isValid() || l.linha.data < plano.inicio)
+            plano.inicio = l.linha.data;
+        if (!plano.fim.isValid() || l.linha.data > plano.fim)
+            plano.fim = l.linha.data;
+    }
+    // The balances' days belong to the period too: a month's statement covers the month.
+    if (extracto.saldoInicial && extracto.saldoInicial->data.isValid()) {
+        const QDate d = extracto.saldoInicial->data.addDays(1);
+        if (!plano.inicio.isValid() || d < plano.inicio)
+            plano.inicio = d;
+    }
+    if (extracto.saldoFinal && extracto.saldoFinal->data.isValid()) {
+        const QDate d = extracto.saldoFinal->data;
+        if (!plano.fim.isValid() || d > plano.fim)
+            plano.fim = d;
+        if (!plano.inicio.isValid())
+            plano.inicio = d;
+    }
+
+    std::unordered_set<qint64> conciliados;
+    for (const LinhaPlano &l : plano.linhas)
+        if (l.decisao == DecisaoLinha::Conciliado)
+            conciliados.insert(l.movimento);
+    plano.soNoRazao.clear();
+    for (size_t j = 0; plano.inicio.isValid() && j < plano.porVerificar.size(); ++j) {
+        const Movimento &m = plano.porVerificar[j];
+        if (m.data >= plano.inicio && m.data <= plano.fim && !conciliados.count(m.numAutomatico))
+            plano.soNoRazao.push_back(j);
+    }
+
+    // The ledger's balance at the end of a day, with the new lines of the plan in it.
+    const auto saldoEm = [&](const QDate &d) {
+        const qint64 dia = d.toJulianDay();
+        const auto fim = std::upper_bound(
+            plano.saldosRazao.begin(), plano.saldosRazao.end(), dia,
+            [](qint64 v, const std::pair<qint64, qint64> &s) { return v < s.first; });
+        qint64 c = fim == plano.saldosRazao.begin()
+                       ? 0
+                       : plano.acumulados[size_t(fim - plano.saldosRazao.begin()) - 1];
+        for (const LinhaPlano &l : plano.linhas)
+            if (l.decisao == DecisaoLinha::Novo && l.linha.data.isValid()
+                && l.linha.data.toJulianDay() <= dia)
+                c += l.linha.valor.centimos();
+        return Dinheiro::deCentimos(c);
+    };
+    plano.saldoInicial.reset();
+    plano.saldoFinal.reset();
+    if (extracto.saldoInicial) {
+        QDate d = extracto.saldoInicial->data;
+        if (!d.isValid())
+            d = plano.inicio.addDays(-1);
+        plano.saldoInicial = ComparacaoSaldo{d, extracto.saldoInicial->valor, saldoEm(d)};
+    }
+    if (extracto.saldoFinal) {
+        QDate d = extracto.saldoFinal->data;
+        if (!d.isValid())
+            d = plano.fim;
+        plano.saldoFinal = ComparacaoSaldo{d, extracto.saldoFinal->valor, saldoEm(d)};
+    }
+    plano.movimentosEmFalta = plano.saldoInicial && plano.saldoInicial->difere();
+}
+
+std::vector<size_t> alternativas(const PlanoConciliacao &plano, size_t i)
+{
+    const LinhaPlano &l = plano.linhas.at(i);
+    std::unordered_set<qint64> usados;
+    for (size_t k = 0; k < plano.linhas.size(); ++k)
+        if (k != i && plano.linhas[k].decisao == DecisaoLinha::Conciliado)
+            usados.insert(plano.linhas[k].movimento);
+    std::vector<size_t> r;
+    if (!l.linha.data.isValid())
+        return r;
+    for (size_t j = 0; j < plano.porVerificar.size(); ++j) {
+        const Movimento &m = plano.porVerificar[j];
+        if (valorDe(m) == l.linha.valor && !usados.count(m.numAutomatico)
+            && std::abs(m.data.toJulianDay() - l.linha.data.toJulianDay()) <= DiasTolerancia)
+            r.push_back(j);
+    }
+    const qint64 dia = l.linha.data.toJulianDay();
+    std::stable_sort(r.begin(), r.end(), [&](size_t a, size_t b) {
+        return std::abs(plano.porVerificar[a].data.toJulianDay() - dia)
+               < std::abs(plano.porVerificar[b].data.toJulianDay() - dia);
+    });
+    return r;
+}
+
+const Movimento *movimento(const PlanoConciliacao &plano, qint64 numAutomatico)
+{
+    const auto i = plano.indicePorChave.find(numAutomatico);
+    return i == plano.indicePorChave.end() ? nullptr : &plano.porVerificar[i->second];
+}
+
+} // namespace Conciliacao
