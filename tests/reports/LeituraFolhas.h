@@ -1,6 +1,6 @@
 #pragma once
 // Reading an exported spreadsheet back as its user's program would: the .xlsx through its zip
-// (read here with zlib: QuaZip cannot share a process with libxlsxwriter) and XML parts (shared
+// (read with the statement import's own zip reader, not QuaZip) and XML parts (shared
 // strings, styles, the sheet), the .ods through content.xml, the .csv byte by byte (BOM, ";",
 // quotes, CR LF). Every format becomes the same grid of typed cells.
 #include <QDate>
@@ -9,7 +9,7 @@
 #include <QXmlStreamReader>
 #include <QRegularExpression>
 #include <cmath>
-#include <zlib.h>
+#include "extractos/LeituraZip.h"
 
 namespace LeituraFolhas
 {
@@ -62,45 +62,17 @@ inline void numero(Celula &c, QString t, QChar separador)
     c.exacto = v == double(c.centimos) / 100.0;
 }
 
-// One entry of a zip file, found through its central directory; "" when absent or damaged.
+// One entry of a zip file, read with the program's own zip reader; "" when absent or damaged.
 inline QByteArray entradaZip(const QString &ficheiro, const QString &nome)
 {
     QFile f(ficheiro);
-    if (!f.open(QIODevice::ReadOnly))
+    LeituraZip zip;
+    if (!f.open(QIODevice::ReadOnly) || !zip.abre(f.readAll()))
         return {};
-    const QByteArray z = f.readAll();
-    auto u16 = [&](qsizetype i) { return quint32(quint8(z[i])) | quint32(quint8(z[i + 1])) << 8; };
-    auto u32 = [&](qsizetype i) { return u16(i) | u16(i + 2) << 16; };
-    const qsizetype fim = z.lastIndexOf(QByteArray("PK\x05\x06"));
-    if (fim < 0 || fim + 22 > z.size())
-        return {};
-    qsizetype p = qsizetype(u32(fim + 16));
-    for (quint32 e = 0; e < u16(fim + 10) && p + 46 <= z.size(); ++e) {
-        const quint32 metodo = u16(p + 10), comprimido = u32(p + 20), tamanho = u32(p + 24);
-        const quint32 n = u16(p + 28), extra = u16(p + 30), comentario = u16(p + 32);
-        const qsizetype local = qsizetype(u32(p + 42));
-        if (z.mid(p + 46, n) == nome.toUtf8()) {
-            const qsizetype dados = local + 30 + u16(local + 26) + u16(local + 28);
-            const QByteArray bruto = z.mid(dados, comprimido);
-            if (metodo == 0)
-                return bruto;
-            QByteArray saida(qsizetype(tamanho), '\0');
-            z_stream s{};
-            inflateInit2(&s, -MAX_WBITS);
-            s.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bruto.constData()));
-            s.avail_in = uInt(bruto.size());
-            s.next_out = reinterpret_cast<Bytef *>(saida.data());
-            s.avail_out = uInt(saida.size());
-            const int r = inflate(&s, Z_FINISH);
-            inflateEnd(&s);
-            return r == Z_STREAM_END ? saida : QByteArray();
-        }
-        p += 46 + n + extra + comentario;
-    }
-    return {};
+    LeituraZip::Falha falha;
+    return zip.parte(nome, qint64(1) << 30, falha).value_or(QByteArray());
 }
 
-// "B12" to row 11, column 1.
 inline std::pair<int, int> referencia(const QString &r)
 {
     int coluna = 0, i = 0;
