@@ -3,6 +3,7 @@
 // timing's ratio to the floor (the account's query read through, nothing else).
 #include "BenchBackup.h"
 #include "BenchImportacao.h"
+#include "BenchLeitores.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
 #include "Chao.h"
@@ -100,6 +101,7 @@ int main(int argc, char *argv[])
         FechaLigacao();
     }
     medeImportacao();
+    medeLeitores();
     imprimeCarga("no fim");
     return 0;
 }
