@@ -6,6 +6,7 @@
 #include "BenchGraficos.h"
 #include "BenchExtractos.h"
 #include "BenchImportacao.h"
+#include "BenchLeitores.h"
 #include "BenchListagens.h"
 #include "BenchMovimentos.h"
 #include "Chao.h"
@@ -106,6 +107,7 @@ int main(int argc, char *argv[])
     medeGraficos(tamanhos, !pedidos.isEmpty());
     medeImportacao();
     medeExtractos();
+    medeLeitores();
     imprimeCarga("no fim");
     return 0;
 }

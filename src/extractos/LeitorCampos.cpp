@@ -76,7 +76,10 @@ QStringView semMoeda(QStringView t)
 
 int numero(QStringView t, bool *ok)
 {
+    // At most four digits: a longer run is no day, month, year or exponent (and cannot overflow).
     *ok = !t.isEmpty() && t.size() <= 4;
+    if (!*ok)
+        return 0;
     int v = 0;
     for (const QChar c : t) {
         if (!digito(c)) {

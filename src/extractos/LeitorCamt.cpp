@@ -165,7 +165,8 @@ std::vector<Extracto> le(const QByteArray &conteudo, const QString &nome)
                 entrada.moeda = x.attributes().value(QLatin1String("Ccy")).toString();
             if (noSaldo && cam.size() == 2 && n == u"Amt" && extractos.back().moeda.isEmpty())
                 extractos.back().moeda = x.attributes().value(QLatin1String("Ccy")).toString();
-        } else if (t == QXmlStreamReader::Characters && noExtracto && !cam.isEmpty()) {
+        } else if (t == QXmlStreamReader::Characters && noExtracto && !cam.isEmpty()
+                   && !x.isWhitespace()) {
             const QString texto = x.text().toString();
             const QString caminho = cam.join(u'/');
             Extracto &e = extractos.back();

@@ -61,16 +61,21 @@ std::vector<Extracto> leTabela(const QByteArray &conteudo, const QString &nome,
     std::optional<PresetCsv> escolhido;
     if (preset)
         escolhido = *preset;
-    else
-        escolhido = presetGuardadoPara(conteudo);
     std::vector<LinhaTabela> linhas;
     if (formato == FormatoExtracto::Xlsx) {
+        // The sheet is unpacked once: the guess and the shape come from the same rows.
         linhas = LeitorXlsx::linhas(conteudo, nome);
         if (!escolhido) {
-            escolhido = PresetCsv{};
-            AdivinhaCsv::adivinha(linhas, *escolhido);
+            PresetCsv adivinhado;
+            AdivinhaCsv::adivinha(linhas, adivinhado);
+            escolhido = PresetsCsv::paraForma(
+                AdivinhaCsv::forma(linhas, adivinhado, QStringLiteral("xlsx")));
+            if (!escolhido)
+                escolhido = adivinhado;
         }
     } else {
+        if (!escolhido)
+            escolhido = presetGuardadoPara(conteudo);
         if (!escolhido)
             escolhido = adivinhaPresetCsv(conteudo);
         const QString texto =

@@ -111,7 +111,7 @@ QString descricao86(const QString &texto)
 {
     QString t = texto;
     t.replace(u'\n', QString());
-    if (t.size() > 4 && t[3] == u'?' && digitos(t, 0, 3)) {
+    if ((t.size() > 4 && t[3] == u'?' && digitos(t, 0, 3)) || (t.startsWith(u'?') && digitos(t, 1, 2))) {
         QStringList partes;
         for (const QString &s : t.split(u'?', Qt::SkipEmptyParts)) {
             if (s.size() < 2 || !digitos(s, 0, 2))
