@@ -1,4 +1,5 @@
 #include "extractos/ImportacaoExtracto.h"
+#include "data/Relogio.h"
 #include "data/BaseDados.h"
 #include "data/Comando.h"
 #include "data/Regional.h"
@@ -325,7 +326,7 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
     i.ficheiro = p.ficheiro;
     i.hash = p.hash;
     i.formato = ::nomeFormato(p.extracto.formato);
-    i.data = QDateTime::currentDateTime();
+    i.data = QDateTime(Relogio::hoje(), QTime::currentTime()); // the day through the clock
     i.inicio = plano.inicio;
     i.fim = plano.fim;
     i.novos = r.novos;
