@@ -2,13 +2,13 @@
 // movements, as medians of 5 runs in one process, with the process's peak memory and each
 // timing's ratio to the floor (the account's query read through, nothing else).
 #include "BenchBackup.h"
+#include "BenchContaAberta.h"
 #include "BenchExportacao.h"
 #include "BenchGraficos.h"
 #include "BenchExtractos.h"
 #include "BenchImportacao.h"
 #include "BenchLeitores.h"
 #include "BenchListagens.h"
-#include "BenchMovimentos.h"
 #include "Chao.h"
 #include "Medicao.h"
 #include "PastaBench.h"
@@ -30,6 +30,8 @@ namespace {
 
 // Runs per median; QUORVEL_BENCH_VEZES asks for more (for profiling).
 const int Vezes = std::max(5, qEnvironmentVariableIntValue("QUORVEL_BENCH_VEZES"));
+// QUORVEL_BENCH_SO_CONTA=1 times the open account alone (opening, editing, writing back).
+const bool SoConta = qEnvironmentVariableIntValue("QUORVEL_BENCH_SO_CONTA") != 0;
 
 // Opening account 1, from the menu choice to a formatted grid painted on screen.
 Tempo abreConta(Frm_bancos &janela)
@@ -93,21 +95,24 @@ int main(int argc, char *argv[])
             return 2;
         imprimeLinha("chão (a consulta lida, nada mais)", n, chao, chao);
         imprimeLinha("abrir conta (menu a grelha pintada)", n, ms, chao);
-        if (n == 10000)
+        if (n == 10000 && !SoConta)
             medeListagens(*janela, n);
-        medeExportacao(*janela, n);
-        if (n == 100000) {
-            medeEscritaMovimentos(*janela, n, chao);
+        if (n <= 100000 && !SoConta)
+            medeExportacao(*janela, n);
+        if (n >= 100000)
+            medeContaAberta(*janela, n, chao);
+        if (n == 100000 && !SoConta)
             medeBackup(n);
-        }
 
         janela.reset();
         FechaLigacao();
     }
-    medeGraficos(tamanhos, !pedidos.isEmpty());
-    medeImportacao();
-    medeExtractos();
-    medeLeitores();
+    if (!SoConta) {
+        medeGraficos(tamanhos, !pedidos.isEmpty());
+        medeImportacao();
+        medeExtractos();
+        medeLeitores();
+    }
     imprimeCarga("no fim");
     return 0;
 }

@@ -26,6 +26,7 @@
 #include "app/Subsistema.h"
 
 class Administracao;
+class ContaAberta;
 class EtiquetaClicavel;
 class EtiquetaInformacao;
 class Frame2;
@@ -141,6 +142,7 @@ private:
     ContextoJanela Contexto();
     void RegistaSubsistemas(); // app/Frm_bancos_Subsistemas.cpp: one line per subsystem
     std::vector<Subsistema *> m_subsistemas;
+    ContaAberta *m_conta = nullptr; // the open account, shown by MSHFlexGrid1
     Razao *m_razao = nullptr;
     Administracao *m_administracao = nullptr;
 };

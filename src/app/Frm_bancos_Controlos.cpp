@@ -1,6 +1,7 @@
 // The main window's controls and menus, as designed: names, captions and positions in twips; and
 // their wiring to the procedures they start.
 #include "app/Frm_bancos.h"
+#include "conta/ContaAberta.h"
 #include "admin/Frm_GestaoBancos.h"
 #include "ledger/Frame2.h"
 #include "ledger/Razao.h"
@@ -66,6 +67,8 @@ void Frm_bancos::CriaControlos()
 
     MSHFlexGrid1 = nomeia(new FlexGrid(area), "MSHFlexGrid1");
     MSHFlexGrid1->setGeometry(rectTwips(120, 600, 11610, 5760));
+    m_conta = new ContaAberta(this);
+    MSHFlexGrid1->usaModelo(m_conta);
 
     Label2 = nomeia(new QLabel(area), "Label2");
     Label2->setGeometry(rectTwips(120, 6420, 7300, 600));

@@ -50,6 +50,7 @@ ContextoJanela Frm_bancos::Contexto()
     c.grelha = MSHFlexGrid1;
     c.frame2 = Frame2;
     c.numBanco = Txt_NumBanco;
+    c.conta = m_conta;
     c.ligacao = []() -> BaseDados & { return Ligacao(); };
     c.gravaTodasLinhas = [this] { m_razao->GravaTodasLinhas(); };
     c.saldoFinal = [this]() -> std::optional<Dinheiro> {

@@ -11,6 +11,7 @@
 #include "data/Dinheiro.h"
 
 class BaseDados;
+class ContaAberta;
 class FlexGrid;
 class Frame2;
 class QLineEdit;
@@ -22,6 +23,9 @@ struct ContextoJanela {
     FlexGrid *grelha = nullptr;    // MSHFlexGrid1, the movement grid
     ::Frame2 *frame2 = nullptr;    // the hidden value-passing frame
     QLineEdit *numBanco = nullptr; // Txt_NumBanco: the chosen account, 1..9 as text
+    // The open account: its choice, rows and balance. The ledger drives it; the other
+    // subsystems read it.
+    ContaAberta *conta = nullptr;
 
     // The one connection (open from the end of loading until the run ends).
     std::function<BaseDados &()> ligacao;
@@ -43,7 +47,7 @@ struct ContextoJanela {
     // The caption of Lbl_NomeDoBanco, the open account's name as the window shows it.
     std::function<QString()> nomeDoBanco;
 
-    int numBancoActual() const; // numBanco read as a number; 0 when it is not one
+    int numBancoActual() const; // the chosen account's number; 0 when it is not one
 };
 
 class Subsistema : public QObject

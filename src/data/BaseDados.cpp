@@ -111,12 +111,34 @@ void BaseDados::executaScript(const QString &sql)
     }
 }
 
-void BaseDados::iniciaTransaccao() { executaScript(QStringLiteral("BEGIN IMMEDIATE")); }
-void BaseDados::confirmaTransaccao() { executaScript(QStringLiteral("COMMIT")); }
+void BaseDados::iniciaTransaccao()
+{
+    m_aposConfirmar.clear(); // nothing of an earlier transaction the engine rolled back itself
+    executaScript(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+void BaseDados::confirmaTransaccao()
+{
+    executaScript(QStringLiteral("COMMIT"));
+    auto depois = std::move(m_aposConfirmar);
+    m_aposConfirmar.clear();
+    for (const auto &f : depois)
+        f();
+}
+
 void BaseDados::anulaTransaccao()
 {
+    m_aposConfirmar.clear();
     if (emTransaccao())
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void BaseDados::aposConfirmar(std::function<void()> f)
+{
+    if (emTransaccao())
+        m_aposConfirmar.push_back(std::move(f));
+    else
+        f();
 }
 void BaseDados::defineEsperaOcupada(int ms) { sqlite3_busy_timeout(m_db, ms); }
 

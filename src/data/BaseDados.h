@@ -5,7 +5,9 @@
 // lists of names are ordered with COLLATE PORTUGUES.
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "data/Registos.h"
 
@@ -35,6 +37,10 @@ public:
     void confirmaTransaccao();
     void anulaTransaccao();
     bool emTransaccao() const;
+    // Runs `f` once what was written so far is committed: at once outside a transaction, else
+    // after the COMMIT of the one open; a rollback drops it. For what a caller may only
+    // believe stored once it truly is (a write inside someone else's transaction).
+    void aposConfirmar(std::function<void()> f);
 
     // How long this connection waits for a file held by another program (EsperaOcupadaMs from
     // the start); tests shorten it so a busy file costs them a moment, not five seconds.
@@ -47,6 +53,7 @@ private:
     BaseDados(sqlite3 *db, QString caminho);
     sqlite3 *m_db;
     QString m_caminho;
+    std::vector<std::function<void()>> m_aposConfirmar;
 };
 
 // Commits when it leaves scope normally, rolls back when an exception is in flight.

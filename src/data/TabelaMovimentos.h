@@ -60,6 +60,9 @@ struct AlteracaoMovimento {
 // statement for the whole pass, so 100,000 rows take a moment and a failure leaves the table
 // exactly as it was.
 void actualiza(BaseDados &bd, const std::vector<AlteracaoMovimento> &linhas);
+// Writes the balance alone of each (key, cents) given, in one transaction (the caller's, if
+// one is open): for rows known to differ from what is stored in nothing else.
+void actualizaSaldos(BaseDados &bd, const std::vector<std::pair<qint64, qint64>> &saldos);
 
 // Inserts a new movement (Saldo and Alterou keep their defaults) and returns its NumAutomatico.
 qint64 insere(BaseDados &bd, const Movimento &m);

@@ -198,4 +198,20 @@ void actualiza(BaseDados &bd, const std::vector<AlteracaoMovimento> &linhas)
     }
 }
 
+void actualizaSaldos(BaseDados &bd, const std::vector<std::pair<qint64, qint64>> &saldos)
+{
+    if (saldos.empty())
+        return;
+    std::optional<Transaccao> transaccao;
+    if (!bd.emTransaccao())
+        transaccao.emplace(bd);
+    Comando saldo = bd.prepara(
+        QStringLiteral("UPDATE TabBancos1Det SET Saldo = ? WHERE NumAutomatico = ?"));
+    for (const auto &[chave, centimos] : saldos) {
+        saldo.liga(1, centimos);
+        saldo.liga(2, chave);
+        Instrucoes::executa(saldo);
+    }
+}
+
 } // namespace TabelaMovimentos

@@ -25,12 +25,28 @@ Razao::Razao(const ContextoJanela &contexto, const VistaRazao &vista, QObject *p
     connect(g, &FlexGrid::KeyDown, this, &Razao::MSHFlexGrid1_KeyDown);
     // Category and observations are the user's text, never markup.
     m_vista.Label2->setTextFormat(Qt::PlainText);
+    // The chosen account is the open account's; the hidden Txt_NumBanco shows it, and a
+    // number put there chooses it, as the design has it.
+    QLineEdit *numero = contexto.numBanco;
+    conta().escolhe(numero->text());
+    connect(numero, &QLineEdit::textChanged, this, [this](const QString &t) { conta().escolhe(t); });
+    connect(&conta(), &::ContaAberta::contaMudou, this, [this, numero] {
+        if (numero->text() != conta().escolha())
+            numero->setText(conta().escolha());
+    });
+}
+
+void Razao::MostraGrelha(bool visivel)
+{
+    contexto().grelha->setVisible(visivel);
+    conta().defineAberta(visivel);
 }
 
 void Razao::EscondeRazao()
 {
+    MostraGrelha(false);
     for (QWidget *w : std::initializer_list<QWidget *>{
-             contexto().grelha, m_vista.Label2, m_vista.Lbl_NomeDoBanco,
+             m_vista.Label2, m_vista.Lbl_NomeDoBanco,
              m_vista.Cmd_CriaNovaEntrada, m_vista.Cmd_CriaNovaEntradaDebito,
              m_vista.Cmd_CriaNovaEntrada1, m_vista.Label25_0, m_vista.Txt_SaldoFinal,
              m_vista.Label1_10})
@@ -62,7 +78,6 @@ void Razao::CarregaIcones(const QString &pasta)
     m_vista.Label25_0->carregaIcone(pasta);
 }
 
-bool Razao::ContaAberta() const
-{
-    return contexto().grelha->isVisibleTo(contexto().janela);
-}
+bool Razao::ContaAberta() const { return conta().aberta(); }
+
+Dinheiro Razao::SaldoFinal() const { return conta().saldoFinal(); }

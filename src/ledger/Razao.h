@@ -10,6 +10,7 @@
 //   Razao_Fim.cpp          the write at the end of the run, and what a failure of it asks
 //   Razao_Interaccao.cpp   clicks and keys on the grid, movement details
 #include "app/Subsistema.h"
+#include "conta/ContaAberta.h"
 #include "data/Dinheiro.h"
 #include "data/TabelaMovimentos.h"
 #include "ledger/ModoEdicao.h"
@@ -79,13 +80,16 @@ public:
     // ---- movement grid ----
     void CarregaMovimentos();
     void FormataGrelha();
-    Dinheiro SaldoFinal() const { return m_saldoFinal; }
+    Dinheiro SaldoFinal() const;
 
     // ---- movements ----
     ModoEdicao Modo() const { return m_modo; }
     void Cmd_CriaNovaEntrada_Click();       // a credit
     void Cmd_CriaNovaEntradaDebito_Click(); // a debit
-    void PreparaNovoMovimento();
+    void PreparaNovoMovimento(); // PreencheNovoMovimento, then the editor
+    // The frame holds a new movement dated today, of the type Cmb_TipoMovimento shows, ready
+    // for the editor: what the editor starts from and what a validation of it creates.
+    void PreencheNovoMovimento();
     // Puts grid row `linha` in the frame for a change, highlighted, the grid disabled. False
     // when the row is not a movement's or its extras could not be read (the user was told).
     bool PreparaAlteracao(int linha);
@@ -100,7 +104,16 @@ public:
     void MostraDetalhes(qint64 n);
 
 private:
+    ::ContaAberta &conta() const { return *contexto().conta; }
+    void MostraNome(const QString &nome); // Lbl_NomeDoBanco and the open account's name
     void EscondeRazao(); // grid, account name, balance, buttons
+    void MostraGrelha(bool visivel); // the grid, and with it whether the account is open
+    // The grid, its buttons and balance as the account's rows now are: with no movement, the
+    // creation of one starts.
+    void MostraConta();
+    // After a write that changed movements: the grid shows what is stored, in place when the
+    // account can say so, else read again.
+    void MostraGravado(const ::ContaAberta::Gravacao &g);
     void AbreEditor();   // the editor on the frame, then its result
     void Cmd_Validar_Click();
     void Cmd_FechaFrame2_Click();
@@ -108,8 +121,8 @@ private:
     void PassaFrame2ParaGrelha();
     // The movement of the editor and its extras, in one transaction; the new or changed key.
     // On a failure (thrown) neither table nor the grid has changed.
-    qint64 CriaMovimento();
-    qint64 AlteraMovimento();
+    qint64 CriaMovimento(Movimento &criado);
+    qint64 AlteraMovimento(::ContaAberta::Gravacao &gravada);
     // The failed write was told; the editor opens again with what the user typed.
     void ReabreEditor(ModoEdicao modo, const ErroBaseDados &erro);
     std::optional<ExtrasMovimento> ExtrasFrame2() const; // nullopt: the editor left them empty
@@ -117,7 +130,7 @@ private:
     void RepoeCorLinha();
     // The rows to write back (every one, or those marked changed); invalid dates are told
     // here, before any transaction opens.
-    std::vector<TabelaMovimentos::AlteracaoMovimento> LinhasPorGravar(bool todas);
+    ::ContaAberta::Gravacao LinhasPorGravar(bool todas);
     void GravaLinhas(bool todas);
     // Razao_Fim.cpp: writes the changed rows and the account state; false when the user chose
     // to keep the program open after a failure.
@@ -131,6 +144,4 @@ private:
     ModoEdicao m_modo = ModoEdicao::Nenhum;
     int m_linhaEditada = 0;     // the grid row open in the editor for a change
     QColor m_corLinhaEditada;   // its background before the highlight (invalid = default)
-
-    Dinheiro m_saldoFinal;
 };

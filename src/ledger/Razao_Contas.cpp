@@ -43,12 +43,18 @@ void Razao::CarregaMenuContas()
 void Razao::RestauraUltimaConta()
 {
     if (const auto conta = TabelaContas::ultimaAberta(contexto().ligacao())) {
-        contexto().numBanco->setText(QString::number(conta->numBanco));
-        m_vista.Lbl_NomeDoBanco->setText(conta->banco);
+        this->conta().escolhe(conta->numBanco);
+        MostraNome(conta->banco);
     } else {
-        contexto().numBanco->setText(QStringLiteral("1"));
-        m_vista.Lbl_NomeDoBanco->setText(QStringLiteral("Banco 1"));
+        this->conta().escolhe(1);
+        MostraNome(QStringLiteral("Banco 1"));
     }
+}
+
+void Razao::MostraNome(const QString &nome)
+{
+    m_vista.Lbl_NomeDoBanco->setText(nome);
+    conta().defineNome(nome);
 }
 
 void Razao::AbreConta()
@@ -57,18 +63,18 @@ void Razao::AbreConta()
     m_vista.Image1->show();
     m_vista.Image1->setFocus();
 
-    if (!Regional::ehNumerico(contexto().numBanco->text()))
+    if (!this->conta().escolhaNumerica())
         return;
-    const int pedida = contexto().numBancoActual();
+    const int pedida = this->conta().numBanco();
 
     QString password;
     if (const auto conta = TabelaContas::le(contexto().ligacao(), pedida)) {
-        contexto().numBanco->setText(QString::number(conta->numBanco));
-        m_vista.Lbl_NomeDoBanco->setText(conta->banco.trimmed());
+        this->conta().escolhe(conta->numBanco);
+        MostraNome(conta->banco.trimmed());
         password = conta->password.trimmed();
     } else {
-        contexto().numBanco->setText(QStringLiteral("1"));
-        m_vista.Lbl_NomeDoBanco->setText(QStringLiteral("Banco 1"));
+        this->conta().escolhe(1);
+        MostraNome(QStringLiteral("Banco 1"));
     }
 
     if (password.isEmpty()) {
@@ -94,7 +100,7 @@ void Razao::AbreConta()
 void Razao::RepoePosicaoGrelha()
 {
     try {
-        if (const auto conta = TabelaContas::le(contexto().ligacao(), contexto().numBancoActual()))
+        if (const auto conta = TabelaContas::le(contexto().ligacao(), this->conta().numBanco()))
             contexto().grelha->setTopRow(int(std::clamp<qint64>(conta->ultimaVezReg, -1, 1 << 30)));
     } catch (const ErroBaseDados &) {
         // The position is a convenience: the grid simply stays at its first row.
@@ -103,15 +109,15 @@ void Razao::RepoePosicaoGrelha()
 
 void Razao::GuardaEstadoConta()
 {
-    if (!contexto().grelha->isVisibleTo(contexto().janela))
+    if (!ContaAberta())
         return;
-    TabelaContas::guardaEstado(contexto().ligacao(), contexto().numBancoActual(),
-                               contexto().grelha->TopRow(), m_saldoFinal);
+    TabelaContas::guardaEstado(contexto().ligacao(), conta().numBanco(),
+                               contexto().grelha->TopRow(), conta().saldoFinal());
 }
 
 void Razao::Mnu_Banco_Click(int n)
 {
-    contexto().numBanco->setText(QString::number(n));
+    conta().escolhe(n);
     try {
         AbreConta();
     } catch (const ErroBaseDados &erro) {
@@ -121,8 +127,7 @@ void Razao::Mnu_Banco_Click(int n)
 
 void Razao::EsqueceConta()
 {
-    contexto().grelha->setRows(FlexGrid::FixedRows);
-    m_saldoFinal = Dinheiro();
+    conta().esquece();
 }
 
 void Razao::Image1_Click()

@@ -63,7 +63,7 @@ bool Razao::GravaAoFechar()
 {
     if (!ContaAberta())
         return true; // no grid: nothing to write, no account to remember
-    const std::vector<AlteracaoMovimento> linhas = LinhasPorGravar(false);
+    const std::vector<AlteracaoMovimento> linhas = LinhasPorGravar(false).linhas;
     for (;;) {
         bool linhasGravadas = false;
         try {

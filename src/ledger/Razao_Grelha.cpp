@@ -1,13 +1,12 @@
 // The movement grid: an account's movements in date order, their running balance and colours.
-// The grid keeps each movement's raw values (LinhasMovimentos) and makes the texts and colours
+// The open account keeps each movement's raw values (ContaAberta) and makes the texts and colours
 // of the rows it shows on demand; balances are summed in exact cents.
 #include "ledger/Razao.h"
 #include "data/BaseDados.h"
 #include "data/Regional.h"
 #include "data/Relogio.h"
 #include "data/TabelaMovimentos.h"
-#include "ledger/ColunasGrelha.h"
-#include "ledger/LinhasMovimentos.h"
+#include "conta/ColunasGrelha.h"
 #include "platform/CursorEspera.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/EtiquetaInformacao.h"
@@ -30,26 +29,29 @@ const QColor Vermelho = corBgr(0x0000FF);
 
 void Razao::CarregaMovimentos()
 {
-    if (!Regional::ehNumerico(contexto().numBanco->text())) {
-        contexto().grelha->hide();
+    if (!conta().escolhaNumerica()) {
+        MostraGrelha(false);
         m_vista.Label2->hide();
         return;
     }
     m_vista.Lbl_NomeDoBanco->move(twips(120), twips(120));
     m_vista.Lbl_NomeDoBanco->show();
     m_vista.Mnu_GestBanco->setVisible(true);
-
-    std::shared_ptr<LinhasMovimentos> linhas;
     {
         const CursorEspera ampulheta;
-        linhas = LinhasMovimentos::le(contexto().ligacao(), contexto().numBancoActual());
+        conta().carrega(contexto().ligacao()); // a failure leaves the grid as it was
     }
-    if (linhas->total() == 0) {
+    MostraConta();
+}
+
+void Razao::MostraConta()
+{
+    if (conta().total() == 0) {
+        MostraGrelha(false);
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 contexto().grelha, m_vista.Label2, m_vista.Label1_10, m_vista.Txt_SaldoFinal,
+                 m_vista.Label2, m_vista.Label1_10, m_vista.Txt_SaldoFinal,
                  m_vista.Cmd_CriaNovaEntrada, m_vista.Cmd_CriaNovaEntradaDebito, m_vista.Label25_0})
             w->hide();
-        m_saldoFinal = Dinheiro();
         Cmd_CriaNovaEntrada_Click();
         return;
     }
@@ -71,8 +73,7 @@ void Razao::CarregaMovimentos()
     const CursorEspera ampulheta;
     FlexGrid &g = *contexto().grelha;
     g.setRedraw(false);
-    LinhasMovimentos::mostra(g, std::move(linhas));
-    g.show();
+    MostraGrelha(true);
     g.setFocus(); // arrows and Enter work at once
     FormataGrelha();
 }
@@ -97,10 +98,7 @@ void Razao::FormataGrelha()
 
     // Running balance: annulled movements leave it unchanged but still show it. The rows make
     // their balance texts and colours from it when painted or read.
-    LinhasMovimentos *linhas = LinhasMovimentos::daGrelha(g);
-    const Dinheiro saldo = linhas ? linhas->calculaSaldos(Relogio::hoje()) : Dinheiro();
-    g.modelo()->fonteMudou();
-    m_saldoFinal = saldo;
+    const Dinheiro saldo = conta().calculaSaldos(Relogio::hoje());
     QPalette paleta = m_vista.Txt_SaldoFinal->palette();
     paleta.setColor(QPalette::Text, saldo.negativo() ? Vermelho : QColor(Qt::black));
     m_vista.Txt_SaldoFinal->setPalette(paleta);

@@ -4,7 +4,7 @@
 #include "app/AvisoErroBaseDados.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaDetOutros.h"
-#include "ledger/ColunasGrelha.h"
+#include "conta/ColunasGrelha.h"
 #include "ledger/Frame2.h"
 #include "platform/FlexGrid.h"
 #include "data/Texto.h"
@@ -15,20 +15,7 @@
 
 using namespace ColunasGrelha;
 
-namespace {
 
-// The key of the grid's current row; nothing when that row is not a movement's (the header,
-// or no row chosen yet).
-std::optional<qint64> chaveDaLinha(const FlexGrid &g, int r)
-{
-    if (r < 1 || r >= g.Rows())
-        return std::nullopt;
-    bool ok = false;
-    const qint64 n = g.TextMatrix(r, NumAutomatico).trimmed().toLongLong(&ok);
-    return ok ? std::optional<qint64>(n) : std::nullopt;
-}
-
-} // namespace
 
 void Razao::MSHFlexGrid1_Click()
 {
@@ -36,7 +23,7 @@ void Razao::MSHFlexGrid1_Click()
     if (g.Row() < 1 || g.Row() >= g.Rows())
         return;
     contexto().frame2->Txt_NumAuto->setText(g.TextMatrix(g.Row(), NumAutomatico));
-    if (const auto n = chaveDaLinha(g, g.Row()))
+    if (const auto n = conta().chave(g.Row()))
         MostraDetalhesNaGrelha(*n);
 }
 
@@ -47,7 +34,7 @@ void Razao::MSHFlexGrid1_KeyDown(int tecla, Qt::KeyboardModifiers)
     if (g.Row() < 1 || g.Row() >= g.Rows())
         return;
     contexto().frame2->Txt_NumAuto->setText(g.TextMatrix(g.Row(), NumAutomatico));
-    const auto n = chaveDaLinha(g, g.Row());
+    const auto n = conta().chave(g.Row());
     if (!n)
         return;
     if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)
@@ -66,7 +53,7 @@ bool Razao::PreparaAlteracao(int r)
 {
     FlexGrid &g = *contexto().grelha;
     ::Frame2 &f = *contexto().frame2;
-    const auto n = chaveDaLinha(g, r);
+    const auto n = conta().chave(r);
     if (!n)
         return false;
     m_modo = ModoEdicao::Alteracao;
@@ -119,7 +106,7 @@ void Razao::MostraDetalhes(qint64 n)
 {
     QString detalhes;
     if (const auto extras =
-            TabelaDetOutros::le(contexto().ligacao(), n, contexto().numBancoActual())) {
+            TabelaDetOutros::le(contexto().ligacao(), n, conta().numBanco())) {
         contexto().frame2->Cmb_Categoria->setCurrentText(extras->categoria);
         contexto().frame2->Cmb_Categoria1->setCurrentText(extras->categoria1);
         contexto().frame2->setCampo(4, extras->observacoes);

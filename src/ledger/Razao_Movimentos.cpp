@@ -9,11 +9,10 @@
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
 #include "data/TabelaMovimentos.h"
-#include "ledger/ColunasGrelha.h"
+#include "conta/ColunasGrelha.h"
 #include "ledger/Frame2.h"
 #include "ledger/Frm_Frame2.h"
-#include "ledger/GravacaoGrelha.h"
-#include "ledger/LinhasMovimentos.h"
+#include "data/BaseDados.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 #include "platform/Mensagens.h"
@@ -24,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <functional>
 
 using namespace ColunasGrelha;
@@ -32,7 +32,6 @@ namespace {
 
 const QString TipoCredito = QStringLiteral("Crédito");
 const QString TipoDebito = QStringLiteral("Débito");
-const QString Verdade = QStringLiteral("True");
 
 // The light blue of the row being edited (&HFF8080).
 const QColor AzulEdicao = corBgr(0xFF8080);
@@ -65,6 +64,12 @@ void Razao::Cmd_CriaNovaEntradaDebito_Click()
 
 void Razao::PreparaNovoMovimento()
 {
+    PreencheNovoMovimento();
+    AbreEditor();
+}
+
+void Razao::PreencheNovoMovimento()
+{
     m_modo = ModoEdicao::Criacao;
     contexto().grelha->setEnabled(false);
     ::Frame2 &f = *contexto().frame2;
@@ -74,7 +79,6 @@ void Razao::PreparaNovoMovimento()
         f.setCampo(i, QString());
     for (QComboBox *c : {f.Cmb_Categoria, f.Cmb_Categoria1, f.Cmb_Situacao})
         c->setCurrentText(QString());
-    AbreEditor();
 }
 
 void Razao::AbreEditor()
@@ -118,7 +122,7 @@ void Razao::RecuperaDeErro(const ErroBaseDados &erro)
     m_modo = ModoEdicao::Nenhum;
     contexto().grelha->setEnabled(true);
     MostraErroBaseDados(erro);
-    if (!contexto().grelha->isVisibleTo(contexto().janela))
+    if (!ContaAberta())
         return;
     try {
         CarregaMovimentos();
@@ -141,16 +145,23 @@ void Razao::Cmd_Validar_Click()
         return;
     const int topo = g.TopRow();
     qint64 chave = 0;
+    ::ContaAberta::Gravacao gravada;
+    Movimento criado;
     try {
-        chave = modo == ModoEdicao::Alteracao ? AlteraMovimento() : CriaMovimento();
+        chave = modo == ModoEdicao::Alteracao ? AlteraMovimento(gravada) : CriaMovimento(criado);
     } catch (const ErroBaseDados &erro) {
         ReabreEditor(modo, erro);
         return;
     }
-    // Written: the grid is reloaded from what is stored.
+    // Written: the grid shows what is stored.
     m_modo = ModoEdicao::Nenhum;
     contexto().frame2->Txt_NumAuto->setText(QString::number(chave));
-    CarregaMovimentos();
+    if (modo == ModoEdicao::Alteracao)
+        MostraGravado(gravada);
+    else if (conta().mostraCriado(criado)) // in its place; else the account is read again
+        MostraConta();
+    else
+        CarregaMovimentos();
     if (modo == ModoEdicao::Alteracao)
         RepoeVista(topo, chave, m_linhaEditada);
     else
@@ -210,13 +221,15 @@ void Razao::Cmd_ApagaMovimento_Click()
     const QStringList antes = naGrelha ? textosDaLinha(g, linha) : QStringList();
     if (naGrelha) {
         g.setRow(linha);
-        g.setTextMatrix(linha, NumBanco, QStringLiteral("-1"));
-        g.setTextMatrix(linha, Alterou, Verdade);
+        conta().marcaApagada(linha);
+        conta().marcaAlterada(linha);
     }
+    ::ContaAberta::Gravacao gravada;
     try {
         // The movement moves to account -1 and its extras go, together.
-        TabelaMovimentos::apagaComExtras(contexto().ligacao(), LinhasPorGravar(false), n,
-                                         contexto().numBancoActual());
+        gravada = LinhasPorGravar(false);
+        TabelaMovimentos::apagaComExtras(contexto().ligacao(), gravada.linhas, n,
+                                         conta().numBanco());
     } catch (const ErroBaseDados &erro) {
         if (naGrelha)
             repoeTextosDaLinha(g, linha, antes);
@@ -227,9 +240,13 @@ void Razao::Cmd_ApagaMovimento_Click()
                QMessageBox::Ok, Icone::Critico);
         return;
     }
-    // Deleting the last movement reloads an empty account, which starts the creation of a new
-    // one and reuses the frame: the deleted movement's extras were removed before.
-    CarregaMovimentos();
+    // Deleting the last movement shows an empty account, which starts the creation of a new
+    // one and reuses the frame: the deleted movement's extras were removed before. Should the
+    // deleted movement not be the row marked, the account is read again.
+    if (naGrelha && conta().chave(linha) == n)
+        MostraGravado(gravada);
+    else
+        CarregaMovimentos();
     RepoeVista(topo, 0, linha);
 }
 
@@ -237,10 +254,10 @@ void Razao::RepoeVista(int topo, qint64 chave, int linha)
 {
     // A reload rebuilds the grid from the top; put the user back where the edit happened.
     FlexGrid &g = *contexto().grelha;
-    if (!g.isVisibleTo(contexto().janela) || g.Rows() <= 1)
+    if (!ContaAberta() || g.Rows() <= 1)
         return;
     if (chave != 0)
-        if (const int r = LinhasMovimentos::linhaDaChave(g, chave))
+        if (const int r = conta().linhaDaChave(chave))
             linha = r;
     g.setTopRow(std::clamp(topo, 1, g.Rows() - 1));
     g.setRow(std::clamp(linha, 1, g.Rows() - 1));
@@ -262,41 +279,64 @@ void Razao::PassaFrame2ParaGrelha()
     const bool credito = contexto().frame2->Cmb_TipoMovimento->currentText() == TipoCredito;
     g.setTextMatrix(r, ColunasGrelha::Debito, credito ? QString() : valor);
     g.setTextMatrix(r, ColunasGrelha::Credito, credito ? valor : QString());
-    g.setTextMatrix(r, Alterou, Verdade);
+    conta().marcaAlterada(r);
 }
 
 void Razao::GravaLinhasAlteradas()
 {
-    if (!contexto().grelha->isVisibleTo(contexto().janela))
+    if (!ContaAberta())
         return;
     GravaLinhas(false);
 }
 
 void Razao::GravaTodasLinhas()
 {
-    if (!contexto().grelha->isVisibleTo(contexto().janela))
+    if (!ContaAberta())
         return;
     GravaLinhas(true);
 }
 
-std::vector<TabelaMovimentos::AlteracaoMovimento> Razao::LinhasPorGravar(bool todas)
+::ContaAberta::Gravacao Razao::LinhasPorGravar(bool todas)
 {
-    QStringList datasInvalidas;
-    auto linhas = GravacaoGrelha::linhas(*contexto().grelha, todas, contexto().numBancoActual(),
-                                         datasInvalidas);
+    ::ContaAberta::Gravacao g = conta().porGravar(todas);
     // Told before the write, so no message box waits while the transaction is open.
-    for (const QString &data : datasInvalidas)
+    for (const QString &data : g.datasInvalidas)
         MsgBox(QStringLiteral("A data ") + data + QStringLiteral(" não é válida!..."),
                QMessageBox::Ok, Icone::Exclamacao, QStringLiteral("AVISO"));
-    return linhas;
+    return g;
 }
 
 void Razao::GravaLinhas(bool todas)
 {
-    TabelaMovimentos::actualiza(contexto().ligacao(), LinhasPorGravar(todas));
+    const ::ContaAberta::Gravacao g = LinhasPorGravar(todas);
+    if (g.vazia())
+        return;
+    BaseDados &bd = contexto().ligacao();
+    {
+        std::optional<Transaccao> t; // a caller's own transaction covers the pass
+        if (!bd.emTransaccao())
+            t.emplace(bd);
+        TabelaMovimentos::actualiza(bd, g.linhas);
+        TabelaMovimentos::actualizaSaldos(bd, g.saldos);
+    }
+    // Believed stored only once committed: a caller's transaction may still roll it back.
+    QPointer<::ContaAberta> conta(&this->conta());
+    bd.aposConfirmar([conta, g] {
+        if (conta)
+            conta->gravou(g);
+    });
 }
 
-qint64 Razao::CriaMovimento()
+void Razao::MostraGravado(const ::ContaAberta::Gravacao &g)
+{
+    if (!conta().mostraGravado(g)) {
+        CarregaMovimentos();
+        return;
+    }
+    MostraConta();
+}
+
+qint64 Razao::CriaMovimento(Movimento &criado)
 {
     Movimento m;
     m.numero = contexto().frame2->Campo(0);
@@ -309,11 +349,13 @@ qint64 Razao::CriaMovimento()
         m.debito = *valor;
     if (valor && tipo == TipoCredito)
         m.credito = *valor;
-    m.numBanco = contexto().numBancoActual();
-    return TabelaMovimentos::criaComExtras(contexto().ligacao(), m, ExtrasFrame2());
+    m.numBanco = conta().numBanco();
+    m.numAutomatico = TabelaMovimentos::criaComExtras(contexto().ligacao(), m, ExtrasFrame2());
+    criado = m;
+    return m.numAutomatico;
 }
 
-qint64 Razao::AlteraMovimento()
+qint64 Razao::AlteraMovimento(::ContaAberta::Gravacao &gravada)
 {
     FlexGrid &g = *contexto().grelha;
     const qint64 n = NumAutoFrame2();
@@ -322,8 +364,9 @@ qint64 Razao::AlteraMovimento()
     const QStringList antes = naGrelha ? textosDaLinha(g, r) : QStringList();
     PassaFrame2ParaGrelha();
     try {
-        TabelaMovimentos::alteraComExtras(contexto().ligacao(), LinhasPorGravar(false), n,
-                                          contexto().numBancoActual(), ExtrasFrame2());
+        gravada = LinhasPorGravar(false);
+        TabelaMovimentos::alteraComExtras(contexto().ligacao(), gravada.linhas, n,
+                                          conta().numBanco(), ExtrasFrame2());
     } catch (const ErroBaseDados &) {
         // Nothing was written: the row shows, and would write back, what is stored.
         if (naGrelha)
@@ -351,15 +394,16 @@ std::optional<ExtrasMovimento> Razao::ExtrasFrame2() const
 namespace {
 
 // Calls `pinta` for every cell (columns 1 to the last) of the rows holding movement `chave`.
-void paraCadaCelulaDaChave(FlexGrid &g, const QString &chave,
+void paraCadaCelulaDaChave(const ContaAberta &conta, const QString &chave,
                            const std::function<void(int r, int c)> &pinta)
 {
-    if (chave.isEmpty())
-        return;
-    for (int r = 1; r < g.Rows(); ++r)
-        if (g.TextMatrix(r, NumAutomatico) == chave)
-            for (int c = 1; c < g.Cols(); ++c)
-                pinta(r, c);
+    bool ok = false;
+    const qint64 n = chave.toLongLong(&ok);
+    if (!ok || QString::number(n) != chave)
+        return; // no key cell reads a text that is not a key as the grid writes it
+    for (const int r : conta.linhasDaChave(n))
+        for (int c = 1; c < conta.colunas(); ++c)
+            pinta(r, c);
 }
 
 } // namespace
@@ -367,7 +411,7 @@ void paraCadaCelulaDaChave(FlexGrid &g, const QString &chave,
 void Razao::RealcaLinhaEditada()
 {
     FlexGrid &g = *contexto().grelha;
-    paraCadaCelulaDaChave(g, contexto().frame2->Txt_NumAuto->text(), [&](int r, int c) {
+    paraCadaCelulaDaChave(conta(), contexto().frame2->Txt_NumAuto->text(), [&](int r, int c) {
         m_corLinhaEditada = g.CellBackColor(r, c); // the row's own colour, whole-row as painted
         g.setCellBackColor(r, c, AzulEdicao);
     });
@@ -376,6 +420,6 @@ void Razao::RealcaLinhaEditada()
 void Razao::RepoeCorLinha()
 {
     FlexGrid &g = *contexto().grelha;
-    paraCadaCelulaDaChave(g, contexto().frame2->Txt_NumAuto->text(),
+    paraCadaCelulaDaChave(conta(), contexto().frame2->Txt_NumAuto->text(),
                           [&](int r, int c) { g.setCellBackColor(r, c, m_corLinhaEditada); });
 }

@@ -6,7 +6,7 @@
 #include "extractos/Frm_PrevisaoExtracto.h"
 #include "extractos/Frm_RegrasCategoria.h"
 #include "extractos/GeradorExtractos.h"
-#include "ledger/ColunasGrelha.h"
+#include "conta/ColunasGrelha.h"
 #include "platform/FlexGrid.h"
 #include "support/Dialogos.h"
 #include "support/MensagensGuionadas.h"

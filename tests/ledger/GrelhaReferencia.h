@@ -6,7 +6,7 @@
 #include "data/Regional.h"
 #include "data/Relogio.h"
 #include "data/TabelaMovimentos.h"
-#include "ledger/ColunasGrelha.h"
+#include "conta/ColunasGrelha.h"
 #include "platform/FlexGrid.h"
 #include "platform/Medidas.h"
 

@@ -6,8 +6,8 @@
 #include "ledger/Razao.h"
 #include "data/BaseDados.h"
 #include "data/DadosDemonstracao.h"
-#include "ledger/ColunasGrelha.h"
-#include "ledger/LinhasMovimentos.h"
+#include "conta/ColunasGrelha.h"
+#include "conta/ContaAberta.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -219,13 +219,13 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         janela->Mnu_Banco_Click(1);
         FlexGrid &g = *janela->MSHFlexGrid1;
-        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[0]), 5); // by date, not by creation
-        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[3]), 2);
-        QCOMPARE(LinhasMovimentos::linhaDaChave(g, 999999), 0);
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[0]), 5); // by date, not by creation
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3]), 2);
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(999999), 0);
         g.setTextMatrix(4, NumAutomatico, QString::number(k[3]));
-        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[3]), 2); // the first row that reads it
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3]), 2); // the first row that reads it
         g.setTextMatrix(2, NumAutomatico, QStringLiteral("x"));
-        QCOMPARE(LinhasMovimentos::linhaDaChave(g, k[3]), 4);
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3]), 4);
         QCOMPARE(caixas.caixas.size(), 0);
     }
 

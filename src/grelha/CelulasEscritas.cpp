@@ -1,4 +1,4 @@
-#include "platform/CelulasEscritas.h"
+#include "grelha/CelulasEscritas.h"
 
 void CelulasEscritas::limpa()
 {

@@ -1,0 +1,281 @@
+// The open account's choice, its rows as cells of the grid, their texts and colours.
+#include "conta/ContaAberta.h"
+#include "data/Regional.h"
+
+#include <stdexcept>
+
+using namespace ColunasGrelha;
+
+namespace {
+
+// The grid's colours, given in the design as &HBBGGRR.
+constexpr QRgb bgr(unsigned v) { return qRgb(int(v & 0xFF), int((v >> 8) & 0xFF), int(v >> 16)); }
+constexpr QRgb CinzentoHoje = bgr(0xE0E0E0);
+constexpr QRgb VermelhoAnulado = bgr(0x8080FF);
+constexpr QRgb Vermelho = bgr(0x0000FF);
+
+QString montante(qint64 centimos)
+{
+    return centimos == 0 ? QString() : Dinheiro::deCentimos(centimos).formata();
+}
+
+} // namespace
+
+ContaAberta::ContaAberta(QObject *pai) : ModeloCelulas(pai)
+{
+    setObjectName(QStringLiteral("ContaAberta"));
+    ajustaAlinhamentos(m_numColunas);
+}
+
+// ---- the chosen account ----
+
+void ContaAberta::escolhe(const QString &texto)
+{
+    if (texto == m_escolha)
+        return;
+    m_escolha = texto;
+    m_escolhaNumerica = Regional::ehNumerico(texto);
+    bool ok = false;
+    const int n = texto.trimmed().toInt(&ok);
+    m_numBanco = ok ? n : 0;
+    emit contaMudou();
+}
+
+void ContaAberta::defineNome(const QString &nome)
+{
+    if (nome == m_nome)
+        return;
+    m_nome = nome;
+    emit contaMudou();
+}
+
+void ContaAberta::defineAberta(bool aberta)
+{
+    if (aberta == m_aberta)
+        return;
+    m_aberta = aberta;
+    emit contaMudou();
+}
+
+// ---- its movements ----
+
+void ContaAberta::carrega(BaseDados &bd)
+{
+    LinhasConta lidas;
+    lidas.le(bd, m_numBanco); // a failure leaves the grid as it was
+    beginResetModel();
+    m_linhas = std::move(lidas);
+    m_lida = true;
+    m_hoje = LinhasConta::SemData;
+    mostraMovimentos();
+    endResetModel();
+    emit linhasMudaram();
+}
+
+void ContaAberta::mostraMovimentos()
+{
+    m_escritas.limpa();
+    m_numLinhas = m_linhasMov = m_linhas.total() + 1;
+    m_numColunas = m_colunasMov = NumColunas;
+    ajustaAlinhamentos(m_numColunas);
+}
+
+void ContaAberta::esquece()
+{
+    defineTamanho(1, m_numColunas);
+    m_linhas.limpa();
+    m_lida = false;
+    emit linhasMudaram();
+}
+
+bool ContaAberta::completa() const
+{
+    return m_lida && m_linhas.numBanco() == m_numBanco && m_linhasMov == m_linhas.total() + 1
+           && m_numLinhas == m_linhasMov && m_colunasMov == NumColunas
+           && m_numColunas == NumColunas;
+}
+
+Dinheiro ContaAberta::calculaSaldos(const QDate &hoje)
+{
+    m_hoje = hoje.isValid() ? qint32(hoje.toJulianDay()) : LinhasConta::SemData;
+    const qint64 saldo = m_linhas.calculaSaldos();
+    todasMudaram();
+    return Dinheiro::deCentimos(saldo);
+}
+
+int ContaAberta::comoLidas() const
+{
+    return m_colunasMov >= NumColunas ? std::min(m_linhas.total(), m_linhasMov - 1) : 0;
+}
+
+std::vector<int> ContaAberta::linhasDaChave(qint64 chave, bool soAPrimeira) const
+{
+    // Rows as read are compared by their raw key, without making its text; other rows read
+    // empty unless a key was written in them.
+    std::vector<int> linhas;
+    const int lidas = comoLidas();
+    const QString texto = QString::number(chave);
+    for (int r = 1; r < m_numLinhas; ++r) {
+        const QString *escrito = m_escritas.texto(r, NumAutomatico);
+        const bool igual = escrito ? *escrito == texto
+                                   : r <= lidas && m_linhas.chave(r - 1) == chave;
+        if (igual) {
+            linhas.push_back(r);
+            if (soAPrimeira)
+                break;
+        }
+    }
+    return linhas;
+}
+
+int ContaAberta::linhaDaChave(qint64 chave) const
+{
+    const std::vector<int> r = linhasDaChave(chave, true);
+    return r.empty() ? 0 : r.front();
+}
+
+std::optional<qint64> ContaAberta::chave(int r) const
+{
+    if (r < 1 || r >= m_numLinhas)
+        return std::nullopt;
+    if (r <= comoLidas() && !m_escritas.texto(r, NumAutomatico))
+        return m_linhas.chave(r - 1);
+    bool ok = false;
+    const qint64 n = texto(r, NumAutomatico).trimmed().toLongLong(&ok);
+    return ok ? std::optional<qint64>(n) : std::nullopt;
+}
+
+int ContaAberta::linhaDaData(const QDate &d) const
+{
+    const int i = std::min(m_linhas.linhaDaData(d), comoLidas() - 1);
+    return std::clamp(i + 1, 1, std::max(1, m_numLinhas - 1));
+}
+
+bool ContaAberta::alterada(int r) const
+{
+    return texto(r, Alterou).compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+}
+
+void ContaAberta::marcaAlterada(int r) { defineTexto(r, Alterou, QStringLiteral("True")); }
+
+void ContaAberta::marcaApagada(int r) { defineTexto(r, NumBanco, QStringLiteral("-1")); }
+
+// ---- cells ----
+
+void ContaAberta::defineTamanho(int linhas, int colunas)
+{
+    if (linhas == m_numLinhas && colunas == m_numColunas)
+        return;
+    beginResetModel();
+    // Rows and columns beyond the movements', or once cut, read as empty cells.
+    m_escritas.cortaFora(linhas, colunas);
+    m_linhasMov = std::min(m_linhasMov, linhas);
+    m_colunasMov = std::min(m_colunasMov, colunas);
+    ajustaAlinhamentos(colunas);
+    m_numLinhas = linhas;
+    m_numColunas = colunas;
+    endResetModel();
+}
+
+QString ContaAberta::texto(int r, int c) const
+{
+    if (const QString *escrito = m_escritas.texto(r, c))
+        return *escrito;
+    return dosMovimentos(r, c) ? textoDoMovimento(r, c) : QString();
+}
+
+void ContaAberta::defineTexto(int r, int c, const QString &t)
+{
+    if (!dentro(r, c))
+        throw std::out_of_range("ContaAberta::defineTexto");
+    // Kept even when it equals the movement's text: a written cell keeps what was written.
+    const bool igual = texto(r, c) == t;
+    m_escritas.defineTexto(r, c, t);
+    if (!igual)
+        celulaMudou(r, c);
+}
+
+QColor ContaAberta::fundo(int r, int c) const
+{
+    if (const auto escrito = m_escritas.fundo(r, c))
+        return descodifica(*escrito);
+    return descodifica(dosMovimentos(r, c) ? fundoDoMovimento(r, c) : 0);
+}
+
+void ContaAberta::defineFundo(int r, int c, const QColor &cor)
+{
+    if (!dentro(r, c))
+        throw std::out_of_range("ContaAberta::defineFundo");
+    m_escritas.defineFundo(r, c, codifica(cor));
+    celulaMudou(r, c);
+}
+
+QColor ContaAberta::frente(int r, int c) const
+{
+    if (const auto escrito = m_escritas.frente(r, c))
+        return descodifica(*escrito);
+    return descodifica(dosMovimentos(r, c) ? frenteDoMovimento(r, c) : 0);
+}
+
+void ContaAberta::defineFrente(int r, int c, const QColor &cor)
+{
+    if (!dentro(r, c))
+        throw std::out_of_range("ContaAberta::defineFrente");
+    m_escritas.defineFrente(r, c, codifica(cor));
+    celulaMudou(r, c);
+}
+
+QString ContaAberta::textoDoMovimento(int r, int c) const
+{
+    if (c == 0)
+        return QString();
+    if (r == 0)
+        return TabelaMovimentos::Colunas.at(c - 1);
+    const int i = r - 1;
+    switch (c) {
+    case NumAutomatico: return QString::number(m_linhas.chave(i));
+    case Data: return Regional::formataData(m_linhas.data(i));
+    case Numero: return m_linhas.numero(i);
+    case Descricao: return m_linhas.descricao(i);
+    case S: return m_linhas.situacao(i);
+    case Debito: return montante(m_linhas.debito(i));
+    case Credito: return montante(m_linhas.credito(i));
+    case Saldo: return m_linhas.temSaldos() ? montante(m_linhas.saldo(i)) : QString();
+    case NumBanco: return QString::number(m_linhas.numBanco());
+    case Alterou: return QStringLiteral("False");
+    default: return QString();
+    }
+}
+
+QRgb ContaAberta::fundoDoMovimento(int r, int c) const
+{
+    if (!m_linhas.temSaldos() || r < 1 || c < 1)
+        return 0;
+    const int i = r - 1;
+    if (m_linhas.anulada(i))
+        return VermelhoAnulado | 0xFF000000u; // wins over the grey of today
+    const qint32 d = m_linhas.dia(i);
+    return d != LinhasConta::SemData && d == m_hoje ? CinzentoHoje | 0xFF000000u : 0;
+}
+
+QRgb ContaAberta::frenteDoMovimento(int r, int c) const
+{
+    if (!m_linhas.temSaldos() || r < 1 || c != Saldo)
+        return 0;
+    return m_linhas.saldo(r - 1) < 0 ? Vermelho | 0xFF000000u : 0;
+}
+
+QVariant ContaAberta::outroPapel(int r, int c, int papel) const
+{
+    if (papel != PapelValor || r < 1 || !dosMovimentos(r, c) || m_escritas.texto(r, c))
+        return {};
+    const int i = r - 1;
+    switch (c) {
+    case NumAutomatico: return m_linhas.chave(i);
+    case Data: return m_linhas.data(i);
+    case Debito: return m_linhas.debito(i);
+    case Credito: return m_linhas.credito(i);
+    case Saldo: return m_linhas.saldo(i);
+    default: return {};
+    }
+}

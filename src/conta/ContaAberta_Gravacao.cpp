@@ -1,0 +1,157 @@
+// What the open account writes back to TabBancos1Det, and what it knows after a write. A row
+// as read is taken from its raw values (nothing formatted and read back) and only when the
+// stored row differs from it (its balance alone by the narrow statement); a row the program
+// wrote into is read from its texts, as it shows them.
+#include "conta/ContaAberta.h"
+#include "data/Regional.h"
+#include "data/Texto.h"
+
+#include <algorithm>
+
+using namespace ColunasGrelha;
+
+namespace {
+
+// An amount cell: "" and anything that is not an amount count as 0, as the grid counts them.
+Dinheiro montante(const QString &texto)
+{
+    return Dinheiro::interpreta(texto).value_or(Dinheiro());
+}
+
+} // namespace
+
+std::optional<TabelaMovimentos::AlteracaoMovimento>
+ContaAberta::deTextos(int r, bool todas, QStringList &datasInvalidas) const
+{
+    bool chaveValida = false;
+    const qint64 chave = texto(r, NumAutomatico).toLongLong(&chaveValida);
+    if (!chaveValida)
+        return std::nullopt; // not a movement's row
+    TabelaMovimentos::AlteracaoMovimento a;
+    a.numAutomatico = chave;
+    a.numero = Texto::corta(texto(r, Numero), TabelaMovimentos::LarguraNumero);
+    // An empty cell is a movement without a date, which stays without one.
+    const QString data = texto(r, Data);
+    if (const auto d = Regional::interpretaData(data))
+        a.data = *d;
+    else if (!data.trimmed().isEmpty())
+        datasInvalidas << data;
+    a.descricao = Texto::corta(texto(r, Descricao), TabelaMovimentos::LarguraDescricao);
+    a.situacao = texto(r, S);
+    a.debito = montante(texto(r, Debito));
+    a.credito = montante(texto(r, Credito));
+    if (todas)
+        a.saldo = montante(texto(r, Saldo));
+    bool contaValida = false;
+    a.numBanco = texto(r, NumBanco).trimmed().toInt(&contaValida);
+    if (!contaValida)
+        a.numBanco = m_numBanco;
+    return a;
+}
+
+ContaAberta::Gravacao ContaAberta::porGravar(bool todas) const
+{
+    Gravacao g;
+    const int lidas = comoLidas();
+    auto deTexto = [&](int r) {
+        if (!todas && !alterada(r))
+            return;
+        if (auto a = deTextos(r, todas, g.datasInvalidas)) {
+            g.linhas.push_back(std::move(*a));
+            g.linhasGrelha.push_back(r);
+        }
+    };
+    if (!todas) {
+        // Only rows with a written text can be marked changed.
+        for (const int r : m_escritas.linhasComTexto())
+            if (r >= 1 && r < m_numLinhas)
+                deTexto(r);
+        return g;
+    }
+    for (int r = 1; r < m_numLinhas; ++r) {
+        if (r > lidas || m_escritas.temTexto(r)) {
+            deTexto(r);
+            continue;
+        }
+        // Untouched since reading: its Alterou cell reads "False", its values are the raw ones.
+        const int i = r - 1;
+        if (!m_linhas.guardadaComoMostra(i)) {
+            g.linhas.push_back(m_linhas.alteracao(i, true));
+            g.linhasGrelha.push_back(r);
+        } else if (m_linhas.saldo(i) != m_linhas.saldoGuardado(i)) {
+            g.saldos.emplace_back(m_linhas.chave(i), m_linhas.saldo(i));
+            g.linhasSaldos.push_back(r);
+        }
+    }
+    return g;
+}
+
+void ContaAberta::gravou(const Gravacao &g)
+{
+    const int lidas = comoLidas();
+    for (size_t k = 0; k < g.linhas.size(); ++k) {
+        const int r = g.linhasGrelha[k];
+        if (r < 1 || r > lidas)
+            continue;
+        const auto &a = g.linhas[k];
+        // A row written from its own raw values is stored as shown; one written from texts
+        // holds other values than the raw ones, which a later write must then send in full.
+        const bool dosMovimentos = !m_escritas.temTexto(r) && a.numAutomatico == m_linhas.chave(r - 1);
+        if (a.numAutomatico == m_linhas.chave(r - 1))
+            m_linhas.gravada(r - 1, a.saldo ? std::optional(a.saldo->centimos()) : std::nullopt,
+                             dosMovimentos);
+    }
+    for (size_t k = 0; k < g.saldos.size(); ++k) {
+        const int r = g.linhasSaldos[k];
+        if (r >= 1 && r <= lidas && m_linhas.chave(r - 1) == g.saldos[k].first)
+            m_linhas.gravada(r - 1, g.saldos[k].second);
+    }
+}
+
+bool ContaAberta::mostraGravado(const Gravacao &g)
+{
+    // Each written movement found by its key among the rows as read: a row whose key was
+    // written over, or a movement not read with the account, needs the account read again.
+    LinhasConta &l = m_linhas;
+    if (!completa())
+        return false;
+    for (size_t k = 0; k < g.linhas.size(); ++k) {
+        const qint64 chave = g.linhas[k].numAutomatico;
+        const int i = l.linhaDaChave(chave);
+        if (i < 0 || i + 1 != g.linhasGrelha[k] || l.linhaDaChave(chave, i + 1) >= 0)
+            return false;
+    }
+    for (const auto &s : g.saldos)
+        if (l.linhaDaChave(s.first) < 0)
+            return false;
+    beginResetModel();
+    int desde = l.total();
+    for (size_t k = 0; k < g.linhas.size(); ++k) {
+        const auto &a = g.linhas[k];
+        const int i = l.linhaDaChave(a.numAutomatico); // rows move as each one is placed
+        int d = 0;
+        l.substitui(i, a, d);
+        desde = std::min(desde, d);
+    }
+    for (const auto &s : g.saldos)
+        l.gravada(l.linhaDaChave(s.first), s.second);
+    l.calculaSaldos(desde);
+    mostraMovimentos();
+    endResetModel();
+    emit linhasMudaram();
+    return true;
+}
+
+bool ContaAberta::mostraCriado(const Movimento &m)
+{
+    if (!completa() || m.numBanco != m_numBanco)
+        return false;
+    beginResetModel();
+    int desde = 0;
+    m_linhas.insere(m, desde);
+    m_linhas.calculaSaldos(desde);
+    mostraMovimentos();
+    endResetModel();
+    emit linhasMudaram();
+    return true;
+}

@@ -1,0 +1,294 @@
+#include "conta/LinhasConta.h"
+#include "data/BaseDados.h"
+#include "data/Comando.h"
+#include "data/Regional.h"
+#include "data/Texto.h"
+
+#include <algorithm>
+#include <cstring>
+#include <sqlite3.h>
+#include <stdexcept>
+
+namespace {
+
+std::string_view utf8De(const QByteArray &b) { return {b.constData(), size_t(b.size())}; }
+
+// A text the write-back would cut to its width.
+bool maisLongo(std::string_view t, int largura)
+{
+    if (t.size() <= size_t(largura))
+        return false; // n bytes hold at most n characters
+    const QString q = QString::fromUtf8(t.data(), qsizetype(t.size()));
+    return Texto::corta(q, largura) != q;
+}
+
+} // namespace
+
+void LinhasConta::limpa()
+{
+    *this = LinhasConta();
+}
+
+void LinhasConta::le(BaseDados &bd, int numBanco)
+{
+    limpa();
+    m_numBanco = numBanco;
+    // Sized once from the count, so a large account is never held twice while it grows.
+    const size_t n = size_t(std::max(0, TabelaMovimentos::conta(bd, numBanco)));
+    for (auto *v : {&m_chaves, &m_debitos, &m_creditos, &m_saldosGuardados})
+        v->reserve(n);
+    m_dias.reserve(n);
+    m_situacoes.reserve(n);
+    m_marcas.reserve(n);
+    m_ordem.reserve(n);
+    m_porAcertar.reserve(n);
+    Comando c = TabelaMovimentos::consultaConta(bd, numBanco);
+    while (c.avanca()) {
+        bool dataCanonica = true;
+        const qint32 dia = c.nulo(1) ? SemData : diaDe(c.utf8(1), dataCanonica);
+        const std::string_view numero = c.utf8(2), descricao = c.utf8(3), situacao = c.utf8(4);
+        // What a write-back of the row would change besides its balance (the same tests the
+        // write makes): a text stored as NULL or as another type, or longer than its width; a
+        // NULL or non-integer amount; a date in another form; the changed mark left set.
+        const bool porAcertar =
+            (dia != SemData && !dataCanonica) || c.tipo(2) != SQLITE_TEXT
+            || c.tipo(3) != SQLITE_TEXT || c.tipo(4) != SQLITE_TEXT
+            || c.tipo(5) != SQLITE_INTEGER || c.tipo(6) != SQLITE_INTEGER
+            || c.tipo(9) != SQLITE_INTEGER || c.inteiro(9) != 0
+            || maisLongo(numero, TabelaMovimentos::LarguraNumero)
+            || maisLongo(descricao, TabelaMovimentos::LarguraDescricao);
+        const qint64 saldoGuardado = c.tipo(7) == SQLITE_INTEGER ? c.inteiro(7) : SaldoDesconhecido;
+        acrescenta(c.inteiro(0), dia, c.inteiro(5), c.inteiro(6), indiceSituacao(situacao),
+                   guardaTextos(numero, descricao), saldoGuardado, porAcertar);
+    }
+    m_saldos.assign(m_ordem.size(), 0);
+}
+
+void LinhasConta::acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 credito,
+                             quint32 situacao, const Marca &m, qint64 saldoGuardado,
+                             bool porAcertar)
+{
+    if (m_chaves.size() >= std::numeric_limits<quint32>::max())
+        throw std::length_error("LinhasConta: demasiados movimentos");
+    m_ordem.push_back(quint32(m_chaves.size()));
+    m_chaves.push_back(chave);
+    m_dias.push_back(dia);
+    m_debitos.push_back(debito); // a NULL amount reads as 0
+    m_creditos.push_back(credito);
+    m_situacoes.push_back(situacao);
+    m_marcas.push_back(m);
+    m_saldosGuardados.push_back(saldoGuardado);
+    m_porAcertar.push_back(porAcertar);
+}
+
+LinhasConta::Marca LinhasConta::guardaTextos(std::string_view numero, std::string_view descricao)
+{
+    const size_t tamanho = numero.size() + descricao.size();
+    if (tamanho > std::numeric_limits<quint32>::max() / 2)
+        throw std::length_error("LinhasConta: textos demasiado longos");
+    if (m_blocos.empty() || m_blocos.back().capacidade - m_blocos.back().usados < tamanho) {
+        Bloco b;
+        b.capacidade = std::max(TamanhoBloco, quint32(tamanho));
+        b.bytes.reset(new char[b.capacidade]);
+        m_blocos.push_back(std::move(b));
+    }
+    Bloco &b = m_blocos.back();
+    Marca m{quint32(m_blocos.size() - 1), b.usados, 0, 0};
+    std::memcpy(b.bytes.get() + b.usados, numero.data(), numero.size());
+    m.meio = b.usados + quint32(numero.size());
+    std::memcpy(b.bytes.get() + m.meio, descricao.data(), descricao.size());
+    m.fim = m.meio + quint32(descricao.size());
+    b.usados = m.fim;
+    return m;
+}
+
+QString LinhasConta::deBloco(quint32 bloco, quint32 de, quint32 ate) const
+{
+    return de == ate ? QString()
+                     : QString::fromUtf8(m_blocos[bloco].bytes.get() + de, qsizetype(ate - de));
+}
+
+qint32 LinhasConta::diaDe(std::string_view iso, bool &canonica)
+{
+    // "yyyy-MM-dd" read straight from the engine's bytes; any other form as Regional reads it.
+    auto numero = [&](size_t de, size_t ate) {
+        int n = 0;
+        for (size_t i = de; i < ate; ++i) {
+            if (iso[i] < '0' || iso[i] > '9')
+                return -1;
+            n = n * 10 + (iso[i] - '0');
+        }
+        return n;
+    };
+    QDate d;
+    canonica = false;
+    if (iso.size() == 10 && iso[4] == '-' && iso[7] == '-') {
+        const int a = numero(0, 4), m = numero(5, 7), dia = numero(8, 10);
+        if (a >= 0 && m >= 0 && dia >= 0) {
+            d = QDate(a, m, dia);
+            canonica = d.isValid();
+        }
+    }
+    if (!canonica)
+        d = Regional::deIso(QString::fromUtf8(iso.data(), qsizetype(iso.size())));
+    return d.isValid() ? qint32(d.toJulianDay()) : SemData;
+}
+
+quint32 LinhasConta::indiceSituacao(std::string_view s)
+{
+    // Situations repeat: most rows take the previous row's without a look-up.
+    if (!m_textosSituacao.empty() && s == m_ultimaSituacao)
+        return m_ultimoIndice;
+    const std::string chave(s);
+    auto [i, nova] = m_indicesSituacao.try_emplace(chave, quint32(m_textosSituacao.size()));
+    if (nova) {
+        // "" as the null text, as the engine's other readers give it.
+        const QString texto =
+            s.empty() ? QString() : QString::fromUtf8(s.data(), qsizetype(s.size()));
+        m_textosSituacao.push_back(texto);
+        m_anulada.push_back(texto == QLatin1String("A"));
+        m_foraSaldo.push_back(texto.left(1).trimmed() == QLatin1String("A"));
+    }
+    m_ultimaSituacao = chave;
+    m_ultimoIndice = i->second;
+    return m_ultimoIndice;
+}
+
+quint32 LinhasConta::indiceSituacao(const QString &s)
+{
+    return indiceSituacao(utf8De(s.toUtf8()));
+}
+
+QString LinhasConta::numero(int i) const
+{
+    const Marca &m = m_marcas[s(i)];
+    return deBloco(m.bloco, m.inicio, m.meio);
+}
+
+QString LinhasConta::descricao(int i) const
+{
+    const Marca &m = m_marcas[s(i)];
+    return deBloco(m.bloco, m.meio, m.fim);
+}
+
+QDate LinhasConta::data(int i) const
+{
+    const qint32 d = dia(i);
+    return d == SemData ? QDate() : QDate::fromJulianDay(d);
+}
+
+qint64 LinhasConta::calculaSaldos(int desde)
+{
+    m_saldos.resize(m_ordem.size());
+    if (!m_comSaldos)
+        desde = 0;
+    desde = std::clamp(desde, 0, total());
+    qint64 saldo = desde > 0 ? m_saldos[size_t(desde - 1)] : 0;
+    for (size_t i = size_t(desde); i < m_ordem.size(); ++i) {
+        const size_t k = m_ordem[i];
+        if (!m_foraSaldo[m_situacoes[k]])
+            saldo += m_creditos[k] - m_debitos[k];
+        m_saldos[i] = saldo;
+    }
+    m_comSaldos = true;
+    return saldo;
+}
+
+TabelaMovimentos::AlteracaoMovimento LinhasConta::alteracao(int i, bool comSaldo) const
+{
+    TabelaMovimentos::AlteracaoMovimento a;
+    a.numAutomatico = chave(i);
+    if (dia(i) != SemData)
+        a.data = data(i); // an undated movement stays without a date
+    a.numero = Texto::corta(numero(i), TabelaMovimentos::LarguraNumero);
+    a.descricao = Texto::corta(descricao(i), TabelaMovimentos::LarguraDescricao);
+    a.situacao = situacao(i);
+    a.debito = Dinheiro::deCentimos(debito(i));
+    a.credito = Dinheiro::deCentimos(credito(i));
+    if (comSaldo)
+        a.saldo = Dinheiro::deCentimos(saldo(i));
+    a.numBanco = m_numBanco;
+    return a;
+}
+
+void LinhasConta::gravada(int i, std::optional<qint64> saldo, bool comoMostra)
+{
+    m_porAcertar[s(i)] = !comoMostra;
+    if (saldo)
+        m_saldosGuardados[s(i)] = *saldo;
+}
+
+int LinhasConta::linhaDaChave(qint64 chave, int de) const
+{
+    for (size_t i = size_t(std::max(de, 0)); i < m_ordem.size(); ++i)
+        if (m_chaves[m_ordem[i]] == chave)
+            return int(i);
+    return -1;
+}
+
+int LinhasConta::linhaDaData(const QDate &d) const
+{
+    const qint32 alvo = d.isValid() ? qint32(d.toJulianDay()) : SemData;
+    const auto i = std::partition_point(m_ordem.begin(), m_ordem.end(),
+                                        [&](quint32 k) { return m_dias[k] < alvo; });
+    return int(i - m_ordem.begin());
+}
+
+int LinhasConta::posicaoOrdenada(qint32 dia, qint64 chave) const
+{
+    const auto i = std::partition_point(m_ordem.begin(), m_ordem.end(), [&](quint32 k) {
+        return m_dias[k] < dia || (m_dias[k] == dia && m_chaves[k] < chave);
+    });
+    return int(i - m_ordem.begin());
+}
+
+int LinhasConta::move(int i, int &desde)
+{
+    const quint32 k = m_ordem[size_t(i)];
+    m_ordem.erase(m_ordem.begin() + i);
+    const int destino = posicaoOrdenada(m_dias[k], m_chaves[k]);
+    m_ordem.insert(m_ordem.begin() + destino, k);
+    m_saldos.resize(m_ordem.size());
+    desde = std::min(i, destino);
+    return destino;
+}
+
+int LinhasConta::substitui(int i, const TabelaMovimentos::AlteracaoMovimento &a, int &desde)
+{
+    if (a.numBanco != m_numBanco) {
+        remove(i, desde);
+        return -1;
+    }
+    const size_t k = s(i);
+    if (a.data)
+        m_dias[k] = a.data->isValid() ? qint32(a.data->toJulianDay()) : SemData;
+    if (this->numero(i) != a.numero || this->descricao(i) != a.descricao)
+        m_marcas[k] = guardaTextos(utf8De(a.numero.toUtf8()), utf8De(a.descricao.toUtf8()));
+    m_situacoes[k] = indiceSituacao(a.situacao);
+    m_debitos[k] = a.debito.centimos();
+    m_creditos[k] = a.credito.centimos();
+    m_porAcertar[k] = false;
+    if (a.saldo)
+        m_saldosGuardados[k] = a.saldo->centimos();
+    return move(i, desde);
+}
+
+int LinhasConta::insere(const Movimento &m, int &desde)
+{
+    const QByteArray numero = m.numero.toUtf8(), descricao = m.descricao.toUtf8();
+    // Stored as given, its balance the column's default, 0.
+    const bool porAcertar = maisLongo(utf8De(numero), TabelaMovimentos::LarguraNumero)
+                            || maisLongo(utf8De(descricao), TabelaMovimentos::LarguraDescricao);
+    acrescenta(m.numAutomatico, m.data.isValid() ? qint32(m.data.toJulianDay()) : SemData,
+               m.debito.centimos(), m.credito.centimos(), indiceSituacao(m.situacao),
+               guardaTextos(utf8De(numero), utf8De(descricao)), 0, porAcertar);
+    return move(total() - 1, desde);
+}
+
+void LinhasConta::remove(int i, int &desde)
+{
+    // The stored values stay behind, unreachable, until the account is read again.
+    m_ordem.erase(m_ordem.begin() + i);
+    m_saldos.resize(m_ordem.size());
+    desde = i;
+}

@@ -1,0 +1,127 @@
+#pragma once
+// The movements of the open account as read from the database: each movement's key, date,
+// amounts, situation and texts in compact arrays, in the grid's order (by date, undated first,
+// then by creation), and its running balance summed over them in cents. Rows change in place
+// after a write (replaced, moved to their date, added, removed), so an edit costs what it
+// touches, not a reload. Beside what the grid shows, each row knows the balance stored with it
+// and whether the stored row is exactly what a write-back of it would write, so a write-back
+// sends only what differs.
+#include <QDate>
+#include <QString>
+#include <limits>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "data/Dinheiro.h"
+#include "data/TabelaMovimentos.h"
+
+class BaseDados;
+
+class LinhasConta
+{
+public:
+    static constexpr qint32 SemData = std::numeric_limits<qint32>::min();
+    // The stored balance of a row whose Saldo is not an integer: equal to no balance.
+    static constexpr qint64 SaldoDesconhecido = std::numeric_limits<qint64>::min();
+
+    // The movements of account `numBanco`, in the grid's order.
+    void le(BaseDados &bd, int numBanco);
+    void limpa();
+
+    int total() const { return int(m_ordem.size()); }
+    int numBanco() const { return m_numBanco; }
+
+    // Row i, 0 to total() - 1, in the grid's order.
+    qint64 chave(int i) const { return m_chaves[s(i)]; }
+    qint32 dia(int i) const { return m_dias[s(i)]; } // Julian day, or SemData
+    QDate data(int i) const;
+    QString numero(int i) const;
+    QString descricao(int i) const;
+    const QString &situacao(int i) const { return m_textosSituacao[m_situacoes[s(i)]]; }
+    qint64 debito(int i) const { return m_debitos[s(i)]; }
+    qint64 credito(int i) const { return m_creditos[s(i)]; }
+    bool anulada(int i) const { return m_anulada[m_situacoes[s(i)]]; }    // exactly "A": coloured
+    bool foraDoSaldo(int i) const { return m_foraSaldo[m_situacoes[s(i)]]; } // starts with "A"
+
+    // The running balance: a movement whose situation starts with "A" leaves it unchanged.
+    // Summed from row `desde` on (the rows before keep theirs); returns the final balance.
+    bool temSaldos() const { return m_comSaldos; }
+    qint64 saldo(int i) const { return m_comSaldos ? m_saldos[size_t(i)] : 0; }
+    qint64 calculaSaldos(int desde = 0);
+    qint64 saldoFinal() const { return m_saldos.empty() || !m_comSaldos ? 0 : m_saldos.back(); }
+
+    // Row i as loaded, for writing back; with its running balance when `comSaldo` (0 before
+    // the balances are summed, as the empty cell reads).
+    TabelaMovimentos::AlteracaoMovimento alteracao(int i, bool comSaldo) const;
+
+    // What is stored: the row as a write-back of it would write it (nothing but the balance
+    // can differ), and the balance stored with it.
+    bool guardadaComoMostra(int i) const { return !m_porAcertar[s(i)]; }
+    qint64 saldoGuardado(int i) const { return m_saldosGuardados[s(i)]; }
+    // After a write of row i, with balance `saldo` when given: stored as shown, or (a row
+    // written from other values than its own) not.
+    void gravada(int i, std::optional<qint64> saldo, bool comoMostra = true);
+
+    // The first row, at or after `de`, of movement `chave`; -1 when none.
+    int linhaDaChave(qint64 chave, int de = 0) const;
+    // The first row dated `d` or later (undated rows come first); total() when none.
+    int linhaDaData(const QDate &d) const;
+
+    // Changes that follow a write, each keeping the grid's order and returning the row the
+    // movement ends on. The balances from the first row touched on must be summed again
+    // (calculaSaldos(desde)); `desde` receives that row.
+    // Row i takes `a`'s values (its date only when `a` has one); -1 when `a` moves it to
+    // another account, which removes it.
+    int substitui(int i, const TabelaMovimentos::AlteracaoMovimento &a, int &desde);
+    int insere(const Movimento &m, int &desde); // a new movement, stored as shown
+    void remove(int i, int &desde);
+
+private:
+    struct Marca {
+        // Numero [inicio, meio), Descricao [meio, fim) of block `bloco`.
+        quint32 bloco, inicio, meio, fim;
+    };
+    size_t s(int i) const { return m_ordem[size_t(i)]; }
+    static qint32 diaDe(std::string_view iso, bool &canonica);
+    quint32 indiceSituacao(std::string_view s);
+    quint32 indiceSituacao(const QString &s);
+    Marca guardaTextos(std::string_view numero, std::string_view descricao);
+    QString deBloco(quint32 bloco, quint32 de, quint32 ate) const;
+    void acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 credito, quint32 situacao,
+                    const Marca &m, qint64 saldoGuardado, bool porAcertar);
+    int posicaoOrdenada(qint32 dia, qint64 chave) const; // where a row of that date and key goes
+    int move(int i, int &desde);                          // row i to its place by date and key
+
+    int m_numBanco = 0;
+    // Per stored movement (index s), in the order read or added.
+    std::vector<qint64> m_chaves;
+    std::vector<qint32> m_dias;
+    std::vector<qint64> m_debitos, m_creditos; // cents
+    std::vector<quint32> m_situacoes;          // index into m_textosSituacao
+    std::vector<Marca> m_marcas;
+    std::vector<qint64> m_saldosGuardados;
+    std::vector<bool> m_porAcertar; // the stored row differs from what the grid would write
+    // Row i of the grid is stored movement m_ordem[i]; m_saldos[i] is its running balance.
+    std::vector<quint32> m_ordem;
+    std::vector<qint64> m_saldos;
+    bool m_comSaldos = false;
+
+    // Texts, UTF-8, back to back in blocks that never move: no copy of the whole as it grows,
+    // so reading a large account never holds its texts twice.
+    static constexpr quint32 TamanhoBloco = 1u << 20;
+    struct Bloco {
+        std::unique_ptr<char[]> bytes;
+        quint32 capacidade = 0, usados = 0;
+    };
+    std::vector<Bloco> m_blocos;
+
+    // The few distinct situations ("V", "", "A") each kept once.
+    std::vector<QString> m_textosSituacao;
+    std::vector<bool> m_anulada, m_foraSaldo;
+    std::unordered_map<std::string, quint32> m_indicesSituacao;
+    std::string m_ultimaSituacao;
+    quint32 m_ultimoIndice = 0;
+};
