@@ -1,0 +1,209 @@
+// The open account's rules on the model alone, no window: what a write-back sends, what a
+// write shows in place of reading the account again, and when a write is believed stored.
+#include "ApoioConta.h"
+#include "data/Relogio.h"
+#include "support/RegistoTestes.h"
+
+using namespace ColunasGrelha;
+using namespace ApoioConta;
+
+class TestContaAberta : public QObject
+{
+    Q_OBJECT
+
+    static void abre(ContaAberta &c, BaseDados &bd, int n)
+    {
+        c.escolhe(n);
+        c.carrega(bd);
+        c.calculaSaldos(Relogio::hoje());
+    }
+
+private slots:
+    void escritaSoDoQueDifere_data()
+    {
+        // What the file holds for movement 3 of 5, and what a write-back of every row must
+        // send: whole rows, and rows whose balance alone differs.
+        QTest::addColumn<QString>("estragado");
+        QTest::addColumn<int>("linhas");
+        QTest::addColumn<int>("saldos");
+        QTest::newRow("saldos gravados, nada a enviar") << QString() << 0 << 0;
+        QTest::newRow("um saldo antigo") << "Saldo = 1" << 0 << 1;
+        QTest::newRow("saldo nulo") << "Saldo = NULL" << 0 << 1;
+        QTest::newRow("débito nulo, escrito 0") << "Debito = NULL" << 1 << 0;
+        QTest::newRow("marca de alterado deixada") << "Alterou = 1" << 1 << 0;
+        QTest::newRow("descrição maior que a coluna")
+            << "Descricao = 'uma descrição comprida de mais para a coluna da grelha, cortada'"
+            << 1 << 0;
+        QTest::newRow("número guardado como bytes") << "Numero = x'3132'" << 1 << 0;
+        QTest::newRow("situação nula") << "S = NULL" << 1 << 0;
+        // A date the grid cannot read stays as it is; the row sorts as stored (after the others),
+        // so the balances from there on change.
+        QTest::newRow("data ilegível") << "Data = '2024-1-3'" << 0 << 3;
+        // An annulled movement changes the balance of every row after it.
+        QTest::newRow("anulado por fora") << "S = 'A'" << 0 << 3;
+    }
+    void escritaSoDoQueDifere()
+    {
+        QFETCH(QString, estragado);
+        QFETCH(int, linhas);
+        QFETCH(int, saldos);
+        Ficheiro f;
+        std::vector<qint64> k;
+        for (int i = 0; i < 5; ++i)
+            k.push_back(f.insere(1, QStringLiteral("2024-01-0%1").arg(i + 1), 0, 1000 * (i + 1)));
+        ContaAberta c;
+        abre(c, *f.bd, 1);
+        grava(*f.bd, c.porGravar(true)); // every balance stored
+        if (!estragado.isEmpty())
+            f.bd->executa(QStringLiteral("UPDATE TabBancos1Det SET %1 WHERE NumAutomatico = ?")
+                              .arg(estragado),
+                          {k[2]});
+        abre(c, *f.bd, 1);
+        const ContaAberta::Gravacao g = c.porGravar(true);
+        QCOMPARE(int(g.linhas.size()), linhas);
+        QCOMPARE(int(g.saldos.size()), saldos);
+        grava(*f.bd, g);
+        c.gravou(g);
+        QVERIFY(c.porGravar(true).vazia()); // once written, nothing is left to send
+        QCOMPARE(saldosErrados(*f.bd, 1), QStringList());
+        abre(c, *f.bd, 1);
+        QVERIFY(c.porGravar(true).vazia()); // and a fresh reading agrees
+    }
+
+    void gravadoMostradoComoLido_data()
+    {
+        // An edit of grid row 3 (of 6), written, then shown in place: the grid must read as the
+        // account read again would, or say it cannot.
+        QTest::addColumn<int>("coluna");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("noLugar");
+        QTest::newRow("data para trás") << int(Data) << "01-12-2023" << true;
+        QTest::newRow("data para a frente") << int(Data) << "31-01-2024" << true;
+        QTest::newRow("o mesmo dia, fica depois dos mais antigos") << int(Data) << "05-01-2024" << true;
+        QTest::newRow("data inválida, fica a que tinha") << int(Data) << "32-13-2024" << true;
+        QTest::newRow("valor") << int(Credito) << "1.234,56" << true;
+        QTest::newRow("valor que não é valor") << int(Debito) << "abc" << true;
+        QTest::newRow("anulado") << int(S) << "A" << true;
+        QTest::newRow("apagado") << int(NumBanco) << "-1" << true;
+        QTest::newRow("para outra conta") << int(NumBanco) << "2" << true;
+        QTest::newRow("descrição acentuada") << int(Descricao) << "Água e luz — Março" << true;
+        QTest::newRow("chave de outra linha") << int(NumAutomatico) << "KEY5" << false;
+    }
+    void gravadoMostradoComoLido()
+    {
+        QFETCH(int, coluna);
+        QFETCH(QString, texto);
+        QFETCH(bool, noLugar);
+        Ficheiro f;
+        std::vector<qint64> k;
+        for (int i = 0; i < 6; ++i)
+            k.push_back(f.insere(1, QStringLiteral("2024-01-0%1").arg(i + 2), 100 * i, 1000,
+                                 i == 4 ? QStringLiteral("A") : QString()));
+        f.insere(1, QString(), 0, 7); // an undated movement comes first
+        ContaAberta c;
+        abre(c, *f.bd, 1);
+        if (texto == QLatin1String("KEY5"))
+            texto = QString::number(k[4]);
+        c.defineTexto(3, coluna, texto);
+        c.marcaAlterada(3);
+        c.defineTexto(5, Descricao, QStringLiteral("escrito, não marcado")); // goes, as on reading
+        const ContaAberta::Gravacao g = c.porGravar(false);
+        QCOMPARE(int(g.linhas.size()), 1);
+        grava(*f.bd, g);
+        QCOMPARE(c.mostraGravado(g), noLugar);
+        if (!noLugar)
+            return;
+        QCOMPARE(mostradas(c), contaIngenua(*f.bd, 1));
+        ContaAberta lida;
+        abre(lida, *f.bd, 1);
+        for (int r = 1; r < c.linhas(); ++r)
+            for (int col = 1; col < c.colunas(); ++col) {
+                QCOMPARE(c.texto(r, col), lida.texto(r, col));
+                QCOMPARE(c.fundo(r, col), lida.fundo(r, col));
+                QCOMPARE(c.frente(r, col), lida.frente(r, col));
+            }
+        QCOMPARE(c.saldoFinal(), lida.saldoFinal());
+    }
+
+    void naoMostraNoLugarOQueNaoTem()
+    {
+        // A grid cut or grown by the program, or showing another account than the chosen one,
+        // is read again rather than guessed at.
+        Ficheiro f;
+        for (int i = 0; i < 4; ++i)
+            f.insere(1, QStringLiteral("2024-02-0%1").arg(i + 1), 0, 100);
+        ContaAberta c;
+        abre(c, *f.bd, 1);
+        Movimento m;
+        m.data = QDate(2024, 2, 2);
+        m.numBanco = 1;
+        m.numAutomatico = 999;
+        c.defineTamanho(c.linhas() + 1, c.colunas());
+        QVERIFY(!c.mostraCriado(m));
+        abre(c, *f.bd, 1);
+        c.escolhe(2);
+        QVERIFY(!c.mostraCriado(m));
+        c.escolhe(1);
+        QVERIFY(c.mostraCriado(m));
+        QCOMPARE(c.linhaDaChave(999), 3); // after the movements of its day made before it
+        c.esquece();
+        QCOMPARE(c.linhas(), 1);
+        QVERIFY(!c.mostraCriado(m));
+        QCOMPARE(c.saldoFinal(), Dinheiro());
+    }
+
+    void acreditaNaGravacaoSoDepoisDoCommit()
+    {
+        // A write-back inside a listing's transaction that is then rolled back must be sent
+        // again: the model is told only after the commit.
+        Ficheiro f;
+        for (int i = 0; i < 3; ++i)
+            f.insere(1, QStringLiteral("2024-03-0%1").arg(i + 1), 0, 500);
+        ContaAberta c;
+        abre(c, *f.bd, 1);
+        const auto g = c.porGravar(true);
+        QCOMPARE(int(g.saldos.size()), 3);
+        f.bd->iniciaTransaccao();
+        TabelaMovimentos::actualizaSaldos(*f.bd, g.saldos);
+        f.bd->aposConfirmar([&] { c.gravou(g); });
+        f.bd->anulaTransaccao();
+        QCOMPARE(int(c.porGravar(true).saldos.size()), 3);
+        f.bd->iniciaTransaccao();
+        TabelaMovimentos::actualizaSaldos(*f.bd, g.saldos);
+        f.bd->aposConfirmar([&] { c.gravou(g); });
+        QVERIFY(!c.porGravar(true).vazia()); // not before the commit
+        f.bd->confirmaTransaccao();
+        QVERIFY(c.porGravar(true).vazia());
+        QCOMPARE(saldosErrados(*f.bd, 1), QStringList());
+    }
+
+    void escolhaComoOTextoDaCaixa_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<bool>("numerica");
+        QTest::addColumn<int>("numero");
+        QTest::newRow("número") << "3" << true << 3;
+        QTest::newRow("com espaços") << " 7 " << true << 7;
+        QTest::newRow("fora das nove") << "12" << true << 12;
+        QTest::newRow("texto") << "x" << false << 0;
+        QTest::newRow("vazio") << "" << false << 0;
+        QTest::newRow("decimal: numérico, mas não conta") << "1,5" << true << 0;
+    }
+    void escolhaComoOTextoDaCaixa()
+    {
+        QFETCH(QString, texto);
+        QFETCH(bool, numerica);
+        QFETCH(int, numero);
+        ContaAberta c;
+        int sinais = 0;
+        connect(&c, &ContaAberta::contaMudou, this, [&] { ++sinais; });
+        c.escolhe(texto);
+        QCOMPARE(c.escolhaNumerica(), numerica);
+        QCOMPARE(c.numBanco(), numero);
+        c.escolhe(texto);
+        QCOMPARE(sinais, texto.isEmpty() ? 0 : 1); // the same choice again says nothing
+    }
+};
+
+QUORVEL_TESTE(TestContaAberta)
+#include "TestContaAberta.moc"
