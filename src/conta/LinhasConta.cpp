@@ -34,14 +34,7 @@ void LinhasConta::le(BaseDados &bd, int numBanco)
     limpa();
     m_numBanco = numBanco;
     // Sized once from the count, so a large account is never held twice while it grows.
-    const size_t n = size_t(std::max(0, TabelaMovimentos::conta(bd, numBanco)));
-    for (auto *v : {&m_chaves, &m_debitos, &m_creditos, &m_saldosGuardados})
-        v->reserve(n);
-    m_dias.reserve(n);
-    m_situacoes.reserve(n);
-    m_marcas.reserve(n);
-    m_ordem.reserve(n);
-    m_porAcertar.reserve(n);
+    reserva(size_t(std::max(0, TabelaMovimentos::conta(bd, numBanco))) + 64);
     Comando c = TabelaMovimentos::consultaConta(bd, numBanco);
     while (c.avanca()) {
         // The types first: reading a value as text converts it, and its type with it.
@@ -74,6 +67,10 @@ void LinhasConta::acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 cre
 {
     if (m_chaves.size() >= std::numeric_limits<quint32>::max())
         throw std::length_error("LinhasConta: demasiados movimentos");
+    // Full arrays grow by an eighth, not double: a movement created in a large account costs
+    // a little room, never a second copy of the account.
+    if (m_chaves.size() == m_chaves.capacity())
+        reserva(m_chaves.size() + m_chaves.size() / 8 + 64);
     m_ordem.push_back(quint32(m_chaves.size()));
     m_chaves.push_back(chave);
     m_dias.push_back(dia);
@@ -83,6 +80,18 @@ void LinhasConta::acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 cre
     m_marcas.push_back(m);
     m_saldosGuardados.push_back(saldoGuardado);
     m_porAcertar.push_back(porAcertar);
+}
+
+void LinhasConta::reserva(size_t n)
+{
+    for (auto *v : {&m_chaves, &m_debitos, &m_creditos, &m_saldosGuardados})
+        v->reserve(n);
+    m_dias.reserve(n);
+    m_situacoes.reserve(n);
+    m_marcas.reserve(n);
+    m_ordem.reserve(n);
+    m_saldos.reserve(n);
+    m_porAcertar.reserve(n);
 }
 
 LinhasConta::Marca LinhasConta::guardaTextos(std::string_view numero, std::string_view descricao)

@@ -85,6 +85,7 @@ private:
         quint32 bloco, inicio, meio, fim;
     };
     size_t s(int i) const { return m_ordem[size_t(i)]; }
+    void reserva(size_t n); // room for n movements in every array
     static qint32 diaDe(std::string_view iso, bool &canonica);
     quint32 indiceSituacao(std::string_view s);
     quint32 indiceSituacao(const QString &s);

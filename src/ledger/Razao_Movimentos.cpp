@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 using namespace ColunasGrelha;
 
@@ -309,23 +310,23 @@ void Razao::GravaTodasLinhas()
 
 void Razao::GravaLinhas(bool todas)
 {
-    const ::ContaAberta::Gravacao g = LinhasPorGravar(todas);
-    if (g.vazia())
+    auto g = std::make_shared<const ::ContaAberta::Gravacao>(LinhasPorGravar(todas));
+    if (g->vazia())
         return;
     BaseDados &bd = contexto().ligacao();
     {
         std::optional<Transaccao> t; // a caller's own transaction covers the pass
         if (!bd.emTransaccao())
             t.emplace(bd);
-        TabelaMovimentos::actualiza(bd, g.linhas);
-        TabelaMovimentos::actualizaSaldos(bd, g.saldos);
+        TabelaMovimentos::actualiza(bd, g->linhas);
+        TabelaMovimentos::actualizaSaldos(bd, g->saldos);
+        // Believed stored only once committed: a caller's transaction may still roll it back.
+        QPointer<::ContaAberta> conta(&this->conta());
+        bd.aposConfirmar([conta, g] {
+            if (conta)
+                conta->gravou(*g);
+        });
     }
-    // Believed stored only once committed: a caller's transaction may still roll it back.
-    QPointer<::ContaAberta> conta(&this->conta());
-    bd.aposConfirmar([conta, g] {
-        if (conta)
-            conta->gravou(g);
-    });
 }
 
 void Razao::MostraGravado(const ::ContaAberta::Gravacao &g)
