@@ -8,6 +8,7 @@
 #include "data/Esquema.h"
 #include "platform/BotaoQuebraTexto.h"
 #include "support/Dialogos.h"
+#include "support/Esperas.h"
 #include "support/PastaTeste.h"
 
 #include <QApplication>
@@ -120,13 +121,15 @@ private:
     QTimer m_temporizador;
 };
 
-// The main window becomes active again, as after closing a dialog or switching programs.
-inline void reactiva(Frm_bancos *janela)
+// The main window becomes active again, as after closing a dialog or switching programs; true
+// once its activation has been handled.
+[[nodiscard]] inline bool reactiva(Frm_bancos *janela)
 {
+    Activacoes activacoes;
     QApplication::setActiveWindow(nullptr);
     QApplication::processEvents();
     QApplication::setActiveWindow(janela);
-    QTest::qWait(20);
+    return activacoes.espera(janela);
 }
 
 } // namespace ApoioBackup
