@@ -24,6 +24,26 @@ namespace ApoioBackup {
 
 inline const QDate Hoje(2027, 1, 1);
 
+// The day the run froze at its start, read before any test froze Hoje.
+inline QDate &diaDaExecucao()
+{
+    static QDate dia;
+    return dia;
+}
+
+// Each test sees Hoje; after it the program's clock is given back the run's own frozen day (the
+// system's day may have moved on since).
+inline void congelaHoje()
+{
+    if (!diaDaExecucao().isValid())
+        diaDaExecucao() = Relogio::hoje();
+    Relogio::congela(Hoje);
+}
+inline void repoeDiaDaExecucao()
+{
+    Relogio::congela(diaDaExecucao());
+}
+
 inline const QString JaExiste =
     QStringLiteral("Já existe um ficheiro de backup com esse nome!... Backup não efectuado...");
 inline const QString NomeInvalido =

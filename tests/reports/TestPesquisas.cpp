@@ -3,6 +3,7 @@
 #include "ApoioListagens.h"
 #include "app/EstadoPrograma.h"
 #include "data/BaseDados.h"
+#include "data/Relogio.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -70,8 +71,8 @@ private slots:
     {
         Frm_Pesquisas *f = frame(m_janela.get());
         QVERIFY(f && !f->isVisible());
-        QCOMPARE(f->DTPicker3->date(), QDate::currentDate().addDays(-30));
-        QCOMPARE(f->DTPicker4->date(), QDate::currentDate());
+        QCOMPARE(f->DTPicker3->date(), Relogio::hoje().addDays(-30));
+        QCOMPARE(f->DTPicker4->date(), Relogio::hoje());
         QCOMPARE(f->Txt_PesquisaNumero->maxLength(), 40);
         QCOMPARE(f->Txt_PesquisaSituacao->maxLength(), 40);
         QCOMPARE(f->Txt_PesquisaDescricao->maxLength(), 40);
