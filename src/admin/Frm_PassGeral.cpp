@@ -3,6 +3,7 @@
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaEmpresa.h"
+#include "data/Texto.h"
 #include "platform/EtiquetaInformacao.h"
 #include "platform/Imagens.h"
 #include "platform/Medidas.h"
@@ -95,14 +96,14 @@ bool Frm_PassGeral::eventFilter(QObject *objecto, QEvent *e)
 
 void Frm_PassGeral::Cmd_ValPassGer_Click()
 {
-    if (Txt_Var[0]->text().toUpper() != Estado().PasswordGeral.toUpper()) {
+    if (!Texto::mesmaPassword(Txt_Var[0]->text(), Estado().PasswordGeral)) {
         MsgBox(QStringLiteral("A Password antiga está incorrecta!..."));
         Txt_Var[0]->setFocus();
         return;
     }
     // The password prompt trims what is typed, so blanks around a new password could never be
     // typed back: they are not part of it.
-    if (Txt_Var[1]->text().trimmed().toUpper() != Txt_Var[2]->text().trimmed().toUpper()) {
+    if (!Texto::mesmaPassword(Txt_Var[1]->text().trimmed(), Txt_Var[2]->text().trimmed())) {
         MsgBox(QStringLiteral("A nova password não coincide com a verificação!.."));
         Txt_Var[1]->setFocus();
         return;

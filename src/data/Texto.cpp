@@ -21,9 +21,20 @@ QString Texto::corta(const QString &texto, qsizetype n)
     return texto.left(fim);
 }
 
+namespace {
+
+// Capitals are how passwords are stored, and a capital may take two letters ("ß" is "SS"): both
+// sides are compared as their composed capitals.
+QString emMaiusculas(const QString &password)
+{
+    return password.normalized(QString::NormalizationForm_C)
+        .toUpper()
+        .normalized(QString::NormalizationForm_C);
+}
+
+} // namespace
+
 bool Texto::mesmaPassword(const QString &a, const QString &b)
 {
-    return a.normalized(QString::NormalizationForm_C)
-               .compare(b.normalized(QString::NormalizationForm_C), Qt::CaseInsensitive)
-           == 0;
+    return emMaiusculas(a).compare(emMaiusculas(b), Qt::CaseInsensitive) == 0;
 }

@@ -11,7 +11,8 @@ QString corta(const QString &texto, qsizetype n);
 
 // Two passwords are the same without regard to case, however their accented letters were
 // composed: "ç" typed as one character matches a "c" with a combining cedilla stored by another
-// system. Every password the program checks compares this way.
+// system, and "straße" matches the "STRASSE" its capitals were stored as. Every password the
+// program checks compares this way.
 bool mesmaPassword(const QString &a, const QString &b);
 
 } // namespace Texto

@@ -66,21 +66,47 @@ private slots:
         QCOMPARE(Estado().PasswordGeral, QStringLiteral("MESTRE"));
     }
 
-    void antigaNoutraCaixaENovaAparada()
+    // The old password and the repeated new one match as every password of the program does:
+    // without regard to case, however the accents were typed (a letter and a combining mark, as
+    // some keyboards and other systems send them). The new one is kept trimmed, in capitals.
+    void passwordReconhecida_data()
     {
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("antiga");
+        QTest::addColumn<QString>("nova");
+        QTest::addColumn<QString>("repetida");
+        QTest::addColumn<QString>("gravada");
+        QTest::newRow("antiga noutra caixa e nova aparada")
+            << "SEGREDO" << "sEgReDo" << "  Ação nº2 " << "AÇÃO Nº2" << "AÇÃO Nº2";
+        QTest::newRow("antiga com o acento decomposto")
+            << "JOSÉ" << "jose\u0301" << "novo" << "novo" << "NOVO";
+        // Capitals are how the password is stored: an "ß" typed then was kept as "SS".
+        QTest::newRow("antiga com ß, guardada em maiúsculas")
+            << "STRASSE" << "straße" << "novo" << "novo" << "NOVO";
+        QTest::newRow("repetida com os acentos decompostos")
+            << "SEGREDO" << "segredo" << "Ação" << "ac\u0327a\u0303o" << "AÇÃO";
+    }
+    void passwordReconhecida()
+    {
+        QFETCH(QString, actual);
+        QFETCH(QString, antiga);
+        QFETCH(QString, nova);
+        QFETCH(QString, repetida);
+        QFETCH(QString, gravada);
         PastaTeste pasta;
-        pasta.definePasswordGeral(QStringLiteral("SEGREDO"));
+        pasta.definePasswordGeral(actual);
         MensagensGuionadas caixas;
         auto janela = pasta.iniciaPrograma();
         aoAbrir<Frm_PassGeral>([&](Frm_PassGeral *d) {
-            preenche(d, QStringLiteral("sEgReDo"), QStringLiteral("  Ação nº2 "),
-                     QStringLiteral("AÇÃO Nº2"));
+            preenche(d, antiga, nova, repetida);
             QTest::mouseClick(d->Cmd_ValPassGer, Qt::LeftButton);
+            if (d->isVisible())
+                d->reject();
         });
         janela->Mnu_PassGeral->trigger();
         QCOMPARE(caixas.textos(), QStringList{Alterada});
-        QCOMPARE(guardada(pasta), QStringLiteral("AÇÃO Nº2"));
-        QCOMPARE(Estado().PasswordGeral, QStringLiteral("AÇÃO Nº2"));
+        QCOMPARE(guardada(pasta), gravada);
+        QCOMPARE(Estado().PasswordGeral, gravada);
     }
 
     void repeticaoDiferente()

@@ -37,6 +37,14 @@ bool preparaPasta(const QString &pasta, const QProcessEnvironment &amb, bool com
     return executa(InitDb, {QDir(pasta).filePath(QStringLiteral("quorvel.mdb"))}, amb).codigo == 0;
 }
 
+// The program has loaded its window and waits for the user: its main thread sleeps in the event
+// loop's poll (its loading never waits there).
+bool emEsperaNoCicloDeEventos(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/wchan").arg(pid));
+    return f.open(QIODevice::ReadOnly) && f.readAll().contains("poll");
+}
+
 QString linhaPasta(const QString &pasta)
 {
     return QStringLiteral("pasta: ") + QDir::toNativeSeparators(QDir(pasta).absolutePath())
@@ -225,7 +233,7 @@ private slots:
         primeira.start(Quorvel, {QStringLiteral("--pasta"), pasta});
         QVERIFY(primeira.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(bloqueio), 30000);
-        QTest::qWait(500); // let it finish loading its window
+        QTRY_VERIFY_WITH_TIMEOUT(emEsperaNoCicloDeEventos(primeira.processId()), 30000);
         QCOMPARE(primeira.state(), QProcess::Running);
 
         const QByteArray antes = impressao(base);

@@ -8,6 +8,7 @@
 #include "data/Esquema.h"
 #include "platform/BotaoQuebraTexto.h"
 #include "support/Dialogos.h"
+#include "support/Esperas.h"
 #include "support/PastaTeste.h"
 
 #include <QApplication>
@@ -22,6 +23,26 @@
 namespace ApoioBackup {
 
 inline const QDate Hoje(2027, 1, 1);
+
+// The day the run froze at its start, read before any test froze Hoje.
+inline QDate &diaDaExecucao()
+{
+    static QDate dia;
+    return dia;
+}
+
+// Each test sees Hoje; after it the program's clock is given back the run's own frozen day (the
+// system's day may have moved on since).
+inline void congelaHoje()
+{
+    if (!diaDaExecucao().isValid())
+        diaDaExecucao() = Relogio::hoje();
+    Relogio::congela(Hoje);
+}
+inline void repoeDiaDaExecucao()
+{
+    Relogio::congela(diaDaExecucao());
+}
 
 inline const QString JaExiste =
     QStringLiteral("Já existe um ficheiro de backup com esse nome!... Backup não efectuado...");
@@ -120,13 +141,15 @@ private:
     QTimer m_temporizador;
 };
 
-// The main window becomes active again, as after closing a dialog or switching programs.
-inline void reactiva(Frm_bancos *janela)
+// The main window becomes active again, as after closing a dialog or switching programs; true
+// once its activation has been handled.
+[[nodiscard]] inline bool reactiva(Frm_bancos *janela)
 {
+    Activacoes activacoes;
     QApplication::setActiveWindow(nullptr);
     QApplication::processEvents();
     QApplication::setActiveWindow(janela);
-    QTest::qWait(20);
+    return activacoes.espera(janela);
 }
 
 } // namespace ApoioBackup

@@ -26,8 +26,8 @@ class TestAvisoBackup : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Relogio::congela(Hoje); }
-    void cleanup() { Relogio::congela(QDate::currentDate()); } // the run's own frozen day again
+    void init() { congelaHoje(); }
+    void cleanup() { repoeDiaDaExecucao(); }
 
     void avisoSoDepoisDeTrintaDias_data()
     {
@@ -60,8 +60,9 @@ private slots:
         MensagensGuionadas caixas;
         int diasNaJanela = -1;
         VigiaAviso vigia([&](Frm_Backups *) { diasNaJanela = Estado().DiasSemBackup; });
+        Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
-        QTest::qWait(50);
+        QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
 
         QCOMPARE(vigia.aberturas, aviso ? 1 : 0);
         if (aviso) {
@@ -118,8 +119,9 @@ private slots:
             QTest::keyClick(f, Qt::Key_Escape); // as "Fechar" or the close box
             QVERIFY(!f->isVisible());
         });
+        Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
-        QTest::qWait(50);
+        QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
         QCOMPARE(vistos, QStringList{QStringLiteral("Frm_Backups")});
         QVERIFY(Estado().AvisoBackupMostrado);
         QCOMPARE(caixas.textos(), QStringList());
@@ -134,8 +136,9 @@ private slots:
         MensagensGuionadas caixas;
         VigiaAviso vigia(
             [](Frm_Backups *f) { QTest::mouseClick(f->CommandButton1, Qt::LeftButton); });
+        Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
-        QTest::qWait(50);
+        QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
         QCOMPARE(vigia.aberturas, 1);
         QCOMPARE(Estado().DiasSemBackup, 0);
 
@@ -144,8 +147,8 @@ private slots:
                 d->Cmd_CancelarPass->click();
         });
         janela->Mnu_PassGeral->trigger();
-        reactiva(janela.get());
-        reactiva(janela.get());
+        QVERIFY(reactiva(janela.get()));
+        QVERIFY(reactiva(janela.get()));
         QCOMPARE(Estado().DiasSemBackup, 61); // counted again on activation
         QCOMPARE(vigia.aberturas, 1);
         QVERIFY(Estado().AvisoBackupMostrado);
@@ -168,15 +171,16 @@ private slots:
             QTest::mouseClick(f->CommandButton2, Qt::LeftButton);
             fechouSozinha = !f->isVisible() && f->result() == QDialog::Accepted;
         });
+        Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
-        QTest::qWait(50);
+        QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
         QVERIFY(visto.aberto);
         QCOMPARE(visto.nome, QStringLiteral("Quorvel-backup-1-1-2027.MDB"));
         QVERIFY(fechouSozinha);
         QCOMPARE(caixas.textos(), QStringList{Sucesso});
         QCOMPARE(ultimoBackup(pasta), QStringLiteral("2027-01-01"));
         QVERIFY(QFileInfo::exists(ficheiro));
-        reactiva(janela.get());
+        QVERIFY(reactiva(janela.get()));
         QCOMPARE(Estado().DiasSemBackup, 0);
         QCOMPARE(vigia.aberturas, 1);
     }
@@ -202,8 +206,9 @@ private slots:
             QTest::mouseClick(f->CommandButton1, Qt::LeftButton);
             abertaDepois << f->isVisible();
         });
+        Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
-        QTest::qWait(50);
+        QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
         QCOMPARE(abertaDepois, (QList<bool>{true, true, true, false}));
         QCOMPARE(caixas.textos(), (QStringList{Falhou, JaExiste}));
         QCOMPARE(ultimoBackup(pasta), QStringLiteral("2026-10-01"));
@@ -232,8 +237,9 @@ private slots:
             }
         });
         observa.start();
+        Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
-        QTest::qWait(100);
+        QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
         observa.stop();
         QVERIFY(!janelas.isEmpty());
         QCOMPARE(janelas.first(), QStringLiteral("Frm_Backups"));

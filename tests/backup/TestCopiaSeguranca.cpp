@@ -84,8 +84,8 @@ class TestCopiaSeguranca : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Relogio::congela(Hoje); }
-    void cleanup() { Relogio::congela(QDate::currentDate()); } // the run's own frozen day again
+    void init() { congelaHoje(); }
+    void cleanup() { repoeDiaDaExecucao(); }
 
     void propostaSemZerosComODiaDeHoje_data()
     {

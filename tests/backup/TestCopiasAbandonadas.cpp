@@ -49,8 +49,8 @@ class TestCopiasAbandonadas : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Relogio::congela(Hoje); }
-    void cleanup() { Relogio::congela(QDate::currentDate()); }
+    void init() { congelaHoje(); }
+    void cleanup() { repoeDiaDaExecucao(); }
 
     void aProximaCopiaRemoveAsDeEscritoresTerminados_data()
     {

@@ -136,8 +136,8 @@ class TestReposicaoBackup : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Relogio::congela(Hoje); }
-    void cleanup() { Relogio::congela(QDate::currentDate()); }
+    void init() { congelaHoje(); }
+    void cleanup() { repoeDiaDaExecucao(); }
 
     void recusaOQueNaoEUmaCopiaInteira_data()
     {

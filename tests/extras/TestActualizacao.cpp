@@ -6,6 +6,7 @@
 #include "data/TabelaContas.h"
 #include "extras/TextoActualizacao.h"
 #include "platform/FlexGrid.h"
+#include "support/Esperas.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -170,7 +171,7 @@ private slots:
         auto janela = p.iniciaPrograma();
         janela->Mnu_Banco[2]->trigger();
         janela->Mnu_Actualizacao->trigger();
-        QTest::qWait(50);
+        umaVoltaDoCiclo(); // a close the action might have posted
         QVERIFY(janela->isVisible());
         QVERIFY(desktop.abertos.isEmpty());
         QCOMPARE(caixas.caixas.size(), 2);
@@ -193,7 +194,7 @@ private slots:
         auto janela = p.iniciaPrograma();
         janela->Mnu_Actualizacao->trigger();
         QCOMPARE(caixas.caixas.size(), 1);
-        QTest::qWait(50);
+        umaVoltaDoCiclo();
         QVERIFY(janela->isVisible());
         QVERIFY(desktop.abertos.isEmpty());
     }

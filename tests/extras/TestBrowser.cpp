@@ -9,6 +9,7 @@
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
 #include "support/Dialogos.h"
+#include "support/Esperas.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -128,7 +129,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(b->windowTitle(), TituloFAQ, Espera);
         janela->Mnu_UltimasAltercoes->trigger();
         QCOMPARE(browser(janela.get()), b);
-        QTest::qWait(300);
+        // A page asked for is busy from the request on: whatever was asked has loaded when the
+        // browser is idle again.
+        umaVoltaDoCiclo();
+        QTRY_VERIFY_WITH_TIMEOUT(!b->Busy(), Espera);
         QCOMPARE(b->windowTitle(), TituloFAQ);
         QVERIFY(Estado().PaginaNovidades); // the request is kept for the next opening
         fecha(b);
@@ -298,7 +302,10 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll(), dados);
         } else {
-            QTest::qWait(500);
+            // The engine hears the refusal before its download request returns, and the wait
+            // above ends only after that; what the page does next is done once it is idle.
+            umaVoltaDoCiclo();
+            QTRY_VERIFY_WITH_TIMEOUT(!b->Busy(), Espera);
             QVERIFY(QDir(destino.path()).isEmpty());
         }
         QCOMPARE(caixas.caixas.size(), 0);

@@ -6,6 +6,7 @@
 #include "extras/FicheiroDicas.h"
 #include "extras/frmTip.h"
 #include "support/Dialogos.h"
+#include "support/Esperas.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -155,9 +156,10 @@ private slots:
             }
         });
         guarda.start(20);
+        Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
         QVERIFY(janela);
-        QTest::qWait(100);
+        QVERIFY(activacoes.espera(janela.get())); // the first activation, where a tip would open
         QVERIFY(!abriu);
         janela->Mnu_DicasEntrada->setChecked(true);
         janela->Form_Activate();
@@ -169,7 +171,7 @@ private slots:
         QCOMPARE(definicao(), QStringLiteral("1"));
         QVERIFY(Estado().DicasMostradas);
         janela->Form_Activate();
-        QTest::qWait(100);
+        umaVoltaDoCiclo();
         QVERIFY(!abriu);
 
         janela->Mnu_DicasEntrada->trigger();

@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -227,11 +226,13 @@ private:
         // The server goes with the test even when the test dies half-way.
         m_processo.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_processo.start(QStringLiteral("/usr/bin/python3"), argumentos);
-        for (int i = 0; i < 400 && !aceitaLigacoes(m_porta); ++i) {
-            if (m_processo.state() == QProcess::NotRunning)
-                break;
-            QThread::msleep(25);
-        }
+        // Until it takes connections, or has ended (the event loop tells the process's end);
+        // the tests see which through aEscutar().
+        static_cast<void>(QTest::qWaitFor(
+            [this] {
+                return m_processo.state() == QProcess::NotRunning || aceitaLigacoes(m_porta);
+            },
+            10000));
     }
     QString pastaMensagens() const
     {

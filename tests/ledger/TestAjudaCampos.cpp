@@ -71,7 +71,7 @@ private slots:
             Vigia<Frm_Ajuda> ajuda;
             for (int i : {1, 3, 2, 5})
                 QTest::mouseClick(d->Label1[size_t(i)], Qt::LeftButton);
-            QTest::qWait(50);
+            QApplication::processEvents(); // what the clicks posted: a window opens in there
             outras = ajuda.aberturas;
             QTest::mouseClick(d->Cmd_FechaFrame2, Qt::LeftButton);
         });

@@ -44,20 +44,15 @@ std::pair<qint64, qint64> somasDaListagem(const QString &pdf, const QString &rot
 
 } // namespace
 
-class TestExportacao : public QObject
+class TestExportacao : public QObject, private ArranqueListagens
 {
     Q_OBJECT
 
-    std::unique_ptr<MensagensGuionadas> m_caixas;
-    std::unique_ptr<PastaTeste> m_pasta;
-    std::unique_ptr<PastaListagens> m_pdfs;
-    std::unique_ptr<Frm_bancos> m_janela;
     std::unique_ptr<QTemporaryDir> m_pastaSaida; // where the user saves, fresh for each test
     QString saida() const { return m_pastaSaida->path(); }
 
-    void preparaConta()
+    static void preparaConta(PastaTeste &p)
     {
-        PastaTeste &p = *m_pasta;
         p.nomeiaConta(1, QStringLiteral("Caixa D'Ouro"));
         p.bd().executa(QStringLiteral("UPDATE TabBancos SET dependencia = 'Sé', nib = '0035 1' "
                                       "WHERE NumBanco = 1"));
@@ -73,30 +68,16 @@ class TestExportacao : public QObject
         p.insereMovimento(2, "2024-01-10", 5, 0, "P", "OutraConta", "1");
     }
 
-    Frm_Pesquisas *abreExtracto(QAction *menu)
-    {
-        m_janela->Mnu_Banco_Click(1);
-        menu->trigger();
-        return frame(m_janela.get());
-    }
-
 private slots:
     void init()
     {
-        m_caixas = std::make_unique<MensagensGuionadas>();
-        m_pasta = std::make_unique<PastaTeste>();
-        m_pdfs = std::make_unique<PastaListagens>();
         m_pastaSaida = std::make_unique<QTemporaryDir>();
-        preparaConta();
-        m_janela = m_pasta->iniciaPrograma();
+        inicia(preparaConta);
     }
     void cleanup()
     {
-        m_janela.reset();
-        m_pdfs.reset();
+        termina();
         m_pastaSaida.reset();
-        m_pasta.reset();
-        m_caixas.reset();
     }
 
     void somaComoAListagem_data()
@@ -145,12 +126,7 @@ private slots:
         QVERIFY(exportar && exportar->isVisible());
         QCOMPARE(exportar->text(), QStringLiteral("Exportar..."));
         escreve(f->Cmb_CategoriaConsulta->lineEdit(), categoria);
-        if (!datas.isEmpty()) {
-            const QStringList d = datas.split(QStringLiteral(".."));
-            f->Check2->setChecked(true);
-            f->DTPicker3->setDate(QDate::fromString(d[0], Qt::ISODate));
-            f->DTPicker4->setDate(QDate::fromString(d[1], Qt::ISODate));
-        }
+        escolheDatas(f, datas);
         QTest::mouseClick(f->Cmd_Consultar, Qt::LeftButton);
         const QString pdf = m_pdfs->texto(detalhado ? QStringLiteral("03_DetalhesDet")
                                                     : QStringLiteral("02_Detalhes"));

@@ -19,19 +19,13 @@
 
 using namespace ApoioListagens;
 
-class TestExtractos : public QObject
+class TestExtractos : public QObject, private ArranqueListagens
 {
     Q_OBJECT
 
-    std::unique_ptr<MensagensGuionadas> m_caixas;
-    std::unique_ptr<PastaTeste> m_pasta;
-    std::unique_ptr<PastaListagens> m_pdfs;
-    std::unique_ptr<Frm_bancos> m_janela;
-
     // Account 1 with six movements, one without a document number.
-    void preparaConta()
+    static void preparaConta(PastaTeste &p)
     {
-        PastaTeste &p = *m_pasta;
         p.nomeiaConta(1, QStringLiteral("Caixa D'Ouro"));
         const auto m1 = p.insereMovimento(1, "2024-01-10", 100000, 0, "P", "Alfa", "12");
         const auto m2 = p.insereMovimento(1, "2024-01-15", 0, 200050, "C", "Bravo", "120");
@@ -48,29 +42,9 @@ class TestExtractos : public QObject
         p.insereMovimento(2, "2024-01-10", 5, 0, "P", "OutraConta", "12");
     }
 
-    Frm_Pesquisas *abreExtracto(QAction *menu)
-    {
-        m_janela->Mnu_Banco_Click(1);
-        menu->trigger();
-        return frame(m_janela.get());
-    }
-
 private slots:
-    void init()
-    {
-        m_caixas = std::make_unique<MensagensGuionadas>();
-        m_pasta = std::make_unique<PastaTeste>();
-        m_pdfs = std::make_unique<PastaListagens>();
-        preparaConta();
-        m_janela = m_pasta->iniciaPrograma();
-    }
-    void cleanup()
-    {
-        m_janela.reset();
-        m_pdfs.reset();
-        m_pasta.reset();
-        m_caixas.reset();
-    }
+    void init() { inicia(preparaConta); }
+    void cleanup() { termina(); }
 
     void criterios_data()
     {
@@ -122,12 +96,7 @@ private slots:
         f->Cmb_CategoriaConsulta->setEditText(categoria);
         escreve(f->Txt_PesquisaSituacao, situacao);
         escreve(f->Txt_PesquisaDescricao, descricao);
-        if (!datas.isEmpty()) {
-            const QStringList d = datas.split(QStringLiteral(".."));
-            f->Check2->setChecked(true);
-            f->DTPicker3->setDate(QDate::fromString(d[0], Qt::ISODate));
-            f->DTPicker4->setDate(QDate::fromString(d[1], Qt::ISODate));
-        }
+        escolheDatas(f, datas);
         QTest::mouseClick(f->Cmd_Consultar, Qt::LeftButton);
         QCOMPARE(m_caixas->textos(), QStringList());
         QVERIFY(f->isVisible()); // the frame stays open for the next listing

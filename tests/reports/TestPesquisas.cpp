@@ -3,6 +3,7 @@
 #include "ApoioListagens.h"
 #include "app/EstadoPrograma.h"
 #include "data/BaseDados.h"
+#include "data/Relogio.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -31,47 +32,27 @@ QStringList itens(QComboBox *c)
 
 } // namespace
 
-class TestPesquisas : public QObject
+class TestPesquisas : public QObject, private ArranqueListagens
 {
     Q_OBJECT
-
-    std::unique_ptr<MensagensGuionadas> m_caixas;
-    std::unique_ptr<PastaTeste> m_pasta;
-    std::unique_ptr<PastaListagens> m_pdfs;
-    std::unique_ptr<Frm_bancos> m_janela;
-
-    Frm_Pesquisas *abre(QAction *menu)
-    {
-        m_janela->Mnu_Banco_Click(1);
-        menu->trigger();
-        return frame(m_janela.get());
-    }
 
 private slots:
     void init()
     {
-        m_caixas = std::make_unique<MensagensGuionadas>();
-        m_pasta = std::make_unique<PastaTeste>();
-        m_pdfs = std::make_unique<PastaListagens>();
-        m_pasta->nomeiaConta(1, QStringLiteral("Conta"));
-        m_pasta->insereExtras(m_pasta->insereMovimento(1, "2024-01-10", 100, 0, "P", "Alfa", "1"), 1,
-                              "Renda", "", "");
-        m_janela = m_pasta->iniciaPrograma();
+        inicia([](PastaTeste &p) {
+            p.nomeiaConta(1, QStringLiteral("Conta"));
+            p.insereExtras(p.insereMovimento(1, "2024-01-10", 100, 0, "P", "Alfa", "1"), 1,
+                           "Renda", "", "");
+        });
     }
-    void cleanup()
-    {
-        m_janela.reset();
-        m_pdfs.reset();
-        m_pasta.reset();
-        m_caixas.reset();
-    }
+    void cleanup() { termina(); }
 
     void estadoInicialEControlos()
     {
         Frm_Pesquisas *f = frame(m_janela.get());
         QVERIFY(f && !f->isVisible());
-        QCOMPARE(f->DTPicker3->date(), QDate::currentDate().addDays(-30));
-        QCOMPARE(f->DTPicker4->date(), QDate::currentDate());
+        QCOMPARE(f->DTPicker3->date(), Relogio::hoje().addDays(-30));
+        QCOMPARE(f->DTPicker4->date(), Relogio::hoje());
         QCOMPARE(f->Txt_PesquisaNumero->maxLength(), 40);
         QCOMPARE(f->Txt_PesquisaSituacao->maxLength(), 40);
         QCOMPARE(f->Txt_PesquisaDescricao->maxLength(), 40);
@@ -81,7 +62,7 @@ private slots:
         QVERIFY(!f->Cmd_Consultar->icon().isNull());
         QVERIFY(!f->Cmd_CancelaConsulta->icon().isNull());
 
-        f = abre(m_janela->Mnu_Listagem2);
+        f = abreExtracto(m_janela->Mnu_Listagem2);
         QVERIFY(f->isVisible());
         QCOMPARE(f->pos(), QPoint(1680 / 15, 1440 / 15));
         QCOMPARE(f->Label18->text(), QStringLiteral("Consulta de Movimentos  (extracto simples)"));
@@ -105,7 +86,7 @@ private slots:
 
     void enterPercorreOsCamposAteConsultar()
     {
-        Frm_Pesquisas *f = abre(m_janela->Mnu_Listagem2);
+        Frm_Pesquisas *f = abreExtracto(m_janela->Mnu_Listagem2);
         const QList<QWidget *> cadeia{f->Txt_PesquisaNumero, f->Cmb_CategoriaConsulta,
                                       f->Txt_PesquisaSituacao, f->Txt_PesquisaDescricao,
                                       f->Check2, f->Cmd_Consultar};
@@ -128,7 +109,7 @@ private slots:
         for (const char *n : {"reparações", "Renda", " ", "Água"})
             bd.executa(QStringLiteral("INSERT INTO TabCategoria (Descricao) VALUES (?)"),
                        {QString::fromUtf8(n)});
-        Frm_Pesquisas *f = abre(m_janela->Mnu_Listagem2);
+        Frm_Pesquisas *f = abreExtracto(m_janela->Mnu_Listagem2);
         QComboBox *c = f->Cmb_CategoriaConsulta;
         QCOMPARE(itens(c), (QStringList{"Água", "Renda", "reparações"}));
         QCOMPARE(c->currentText(), QString()); // filling the list completes nothing
@@ -157,7 +138,7 @@ private slots:
 
     void tabelaVaziaDeixaALista()
     {
-        Frm_Pesquisas *f = abre(m_janela->Mnu_Listagem2);
+        Frm_Pesquisas *f = abreExtracto(m_janela->Mnu_Listagem2);
         const QStringList antes = itens(f->Cmb_CategoriaConsulta);
         QVERIFY(antes.contains(QStringLiteral("Renda")));
         m_pasta->bd().executa(QStringLiteral("DELETE FROM TabCategoria"));
@@ -168,7 +149,7 @@ private slots:
 
     void reabrirGuardaDatasELimpaTextos()
     {
-        Frm_Pesquisas *f = abre(m_janela->Mnu_Listagem2);
+        Frm_Pesquisas *f = abreExtracto(m_janela->Mnu_Listagem2);
         escreve(f->Txt_PesquisaNumero, QStringLiteral("1"));
         escreve(f->Txt_PesquisaSituacao, QStringLiteral("P"));
         escreve(f->Txt_PesquisaDescricao, QStringLiteral("Al"));

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 
@@ -178,8 +179,9 @@ private slots:
         auto *guardar = visor->findChild<QAction *>(QStringLiteral("GuardaPdf"));
         QVERIFY(guardar);
         QCOMPARE(guardar->text(), QStringLiteral("Guardar como PDF"));
+        QPointer<QPrintPreviewDialog> aberto(visor);
         visor->close();
-        QTest::qWait(0);
+        QTRY_VERIFY(!aberto); // closed and gone, with whatever its closing said
         QCOMPARE(m_caixas->textos(), QStringList());
     }
 
