@@ -61,10 +61,8 @@ std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteAr
     }
     // The first real read proves the key and the file: a wrong key or a damaged file fails here.
     bd->consulta(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    // 16 MB of decrypted pages: an account of 100,000 movements stays warm between openings;
-    // a larger account is read through the system's file cache, decrypted again each time.
     bd->executaScript(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; "
-                                      "PRAGMA cache_size = -16384;"));
+                                      "PRAGMA cache_size = -32768;"));
     // Another program holding the file (an administrator's sqlcipher session) is waited for a
     // few seconds; then the statement fails with a busy error the user is told about.
     sqlite3_busy_timeout(db, BaseDados::EsperaOcupadaMs);
