@@ -3,7 +3,7 @@
 // of the chosen account, the deletion of an account with its movements, the general password
 // and the category table. It owns this state; the main window forwards its design-named
 // procedures here. The account menu itself is the ledger's: administration asks it to reload.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 
 #include <array>
 

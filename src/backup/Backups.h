@@ -2,7 +2,7 @@
 // The backups subsystem of the main window: the "Backups (Cópias de Segurança)" and "Repor cópia
 // de segurança..." menu items, and on every activation the day count since the last backup and,
 // once per run, the reminder.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 
 class QAction;
 

@@ -3,7 +3,7 @@
 // (a file chosen, its CSV columns mapped when it is a table, the preview, the one write) and
 // "Anular última importação" of the open account. The work itself is ImportacaoExtracto's,
 // without windows; this class asks, shows and reloads the open account's grid.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 
 #include <QByteArray>
 #include <QString>

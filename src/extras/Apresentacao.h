@@ -2,7 +2,7 @@
 // Help and presentation around the main window: the browser on the help pages
 // and the banks' sites, the manual item, the tip of the day with its menu
 // switch, and the animated picture.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 #include "extras/ContadorQuadros.h"
 #include "extras/frmBrowser.h"
 

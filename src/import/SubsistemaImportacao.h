@@ -2,7 +2,7 @@
 // The import subsystem: it has no menu entry. A double click on the title of the category
 // table window (Frm_Tabelas, opened from the main window) asks whether to import the side
 // database into accounts 5 and 6, imports, and ends the program.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 
 class Frm_Tabelas;
 
