@@ -249,13 +249,13 @@ void Administracao::ApagaConta()
 
 void Administracao::Mnu_PassGeral_Click()
 {
-    Frm_PassGeral janela(contexto().janela);
+    Frm_PassGeral janela(contexto().janela, contexto().ligacao());
     janela.exec();
 }
 
 void Administracao::Mnu_Categorias_Click()
 {
-    Frm_Tabelas janela(contexto().janela);
+    Frm_Tabelas janela(contexto().janela, contexto().ligacao());
     try {
         janela.Form_Load();
     } catch (const ErroBaseDados &erro) {

@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Frm_PassGeral::Frm_PassGeral(QWidget *dono) : QDialog(dono)
+Frm_PassGeral::Frm_PassGeral(QWidget *dono, BaseDados &bd) : QDialog(dono), m_bd(bd)
 {
     setObjectName(QStringLiteral("Frm_PassGeral"));
     setWindowTitle(QStringLiteral("Password Geral de Acesso (supervisor)"));
@@ -126,7 +126,7 @@ void Frm_PassGeral::Cmd_CancelarPass_Click()
 void Frm_PassGeral::GravaPasswordGeral()
 {
     const QString nova = Txt_Var[1]->text().trimmed().toUpper();
-    if (!TabelaEmpresa::gravaPasswordGeral(Ligacao(), nova))
+    if (!TabelaEmpresa::gravaPasswordGeral(m_bd, nova))
         return; // no settings row: nothing stored, nothing said
     Estado().PasswordGeral = nova;
     MsgBox(QStringLiteral("A password foi alterada com sucesso!..."));

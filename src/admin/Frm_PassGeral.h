@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 
+class BaseDados;
 class QLineEdit;
 class QPushButton;
 class EtiquetaInformacao;
@@ -11,7 +12,7 @@ class Frm_PassGeral : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Frm_PassGeral(QWidget *dono);
+    Frm_PassGeral(QWidget *dono, BaseDados &bd);
 
     std::array<QLineEdit *, 3> Txt_Var{}; // old, new, new again
     QPushButton *Cmd_ValPassGer = nullptr;
@@ -27,4 +28,6 @@ protected:
 
 private:
     void CarregaIcones();
+
+    BaseDados &m_bd;
 };

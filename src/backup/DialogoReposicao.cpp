@@ -42,7 +42,7 @@ bool DialogoReposicao::RepoeBackup()
     if (escolhido.isEmpty())
         return false; // closed without a choice: nothing changes, nothing is said
 
-    const QString base = Ligacao().caminho();
+    const QString base = m_janela.ligacao().caminho();
     ReposicaoBackup reposicao(base);
     std::optional<ResumoBase> actual;
     bool preparada = false;
@@ -50,7 +50,7 @@ bool DialogoReposicao::RepoeBackup()
         CursorEspera ampulheta;
         preparada = reposicao.prepara(escolhido);
         if (preparada)
-            actual = ExameBackup::resume(Ligacao());
+            actual = ExameBackup::resume(m_janela.ligacao());
     }
     if (!preparada) {
         MsgBox(QStringLiteral("O ficheiro escolhido não pode ser reposto.\r\r%1\r%2\r\rA base de "
@@ -84,7 +84,7 @@ bool DialogoReposicao::RepoeBackup()
     ReposicaoBackup::Resultado resultado;
     {
         CursorEspera ampulheta;
-        resultado = reposicao.repoe(Ligacao(), antes, [] { FechaLigacao(); });
+        resultado = reposicao.repoe(m_janela.ligacao(), antes, [] { FechaLigacao(); });
     }
     switch (resultado) {
     case ReposicaoBackup::Resultado::CopiaAntesFalhou:
@@ -107,7 +107,7 @@ bool DialogoReposicao::RepoeBackup()
     if (!Reabre(base, antes))
         return false;
     try {
-        ReposicaoBackup::esqueceMomentoCopia(Ligacao());
+        ReposicaoBackup::esqueceMomentoCopia(m_janela.ligacao());
     } catch (const ErroBaseDados &) {
         // Only a later restore of a hand-made copy would show a time that is not its own.
     }

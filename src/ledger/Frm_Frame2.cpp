@@ -32,8 +32,8 @@ const QString Debito = QStringLiteral("Débito");
 
 } // namespace
 
-Frm_Frame2::Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo)
-    : QDialog(dono), m_frame(frame)
+Frm_Frame2::Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo, BaseDados &bd)
+    : QDialog(dono), m_frame(frame), m_bd(bd)
 {
     setObjectName(QStringLiteral("Frm_Frame2"));
     // No close box: the editor is left through its buttons. Escape or a close forced by the
@@ -199,7 +199,7 @@ void Frm_Frame2::PreencheCategorias()
 {
     std::vector<Categoria> categorias;
     try {
-        categorias = TabelaCategorias::todas(Ligacao());
+        categorias = TabelaCategorias::todas(m_bd);
     } catch (const ErroBaseDados &erro) {
         MostraErro(erro);
         return;

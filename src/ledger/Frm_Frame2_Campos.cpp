@@ -2,7 +2,6 @@
 // auto-completion and lookup, and the help behind the field titles.
 #include "admin/Frm_Categoria.h"
 #include "app/EstadoPrograma.h"
-#include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaCategorias.h"
 #include "ledger/CompletaCategoria.h"
@@ -107,7 +106,7 @@ void Frm_Frame2::VerificaCategoria()
     EstadoPrograma &estado = Estado();
     std::optional<Categoria> categoria;
     try {
-        categoria = TabelaCategorias::procura(Ligacao(), texto);
+        categoria = TabelaCategorias::procura(m_bd, texto);
     } catch (const ErroBaseDados &erro) {
         MostraErro(erro);
         return;
@@ -121,7 +120,7 @@ void Frm_Frame2::VerificaCategoria()
     estado.BloqueiaAutoCategoria = true;
     // The quick dialog stores the category and gives its name back; cancelled, the typed text
     // stays as it was.
-    const QString nome = Frm_Categoria::Cria(this, texto).value_or(texto);
+    const QString nome = Frm_Categoria::Cria(this, m_bd, texto).value_or(texto);
     PreencheCategorias();
     m_aMudarTexto = true;
     Cmb_Categoria->setEditText(nome);

@@ -237,7 +237,7 @@ private slots:
             return new Frm_Password(j);
         });
         QTest::newRow("nova categoria") << FazJanela([](Frm_bancos *j) -> QWidget * {
-            return new Frm_Categoria(j, QStringLiteral("Reparações"));
+            return new Frm_Categoria(j, Ligacao(), QStringLiteral("Reparações"));
         });
         QTest::newRow("ajuda dos campos") << FazJanela([](Frm_bancos *j) -> QWidget * {
             return new Frm_Ajuda(j);
