@@ -256,6 +256,8 @@ void Administracao::Mnu_PassGeral_Click()
 void Administracao::Mnu_Categorias_Click()
 {
     Frm_Tabelas janela(contexto().janela, contexto().ligacao());
+    connect(&janela, &Frm_Tabelas::Lbl_TituloModulo_DblClick, this,
+            &Administracao::tituloCategoriasDuploClique);
     try {
         janela.Form_Load();
     } catch (const ErroBaseDados &erro) {

@@ -39,6 +39,10 @@ public:
     // The account frame was opened by "Nova Conta" and is not closed yet.
     bool CriandoConta() const { return m_criandoConta; }
 
+signals:
+    // The title of the category table window was double-clicked (the import answers it).
+    void tituloCategoriasDuploClique();
+
 private:
     void PreparaNovaConta();
     void Cmd_Fechar1_Click();

@@ -83,7 +83,9 @@ void Frm_bancos::RegistaSubsistemas()
                             Mnu_ConfigurarCorreio, this));
     Regista(new Apresentacao(Contexto(), {Mnu_FAQ, Mnu_UltimasAltercoes, Mnu_Manual,
                                           Mnu_DicasEntrada, Label3, GifView, Image1}, this));
-    Regista(new SubsistemaImportacao(Contexto(), this));
+    auto *importacao = Regista(new SubsistemaImportacao(Contexto(), this));
+    connect(m_administracao, &Administracao::tituloCategoriasDuploClique, importacao,
+            &SubsistemaImportacao::Lbl_TituloModulo_DblClick);
     Regista(new Graficos(Contexto(), Mnu_Graficos, *listagens, this));
     Regista(new SubsistemaExtractos(Contexto(), *m_razao, Mnu_ImportarExtracto,
                                     Mnu_AnularImportacao, this));
