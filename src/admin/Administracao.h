@@ -2,7 +2,8 @@
 // Account administration of the main window: "Nova Conta", the account frame (Frm_GestaoBancos)
 // of the chosen account, the deletion of an account with its movements, the general password
 // and the category table. It owns this state; the main window forwards its design-named
-// procedures here. The account menu itself is the ledger's: administration asks it to reload.
+// procedures here. The account menu and the open account are the ledger's: administration
+// reads "an account is open" from the context and tells of changed accounts by its signals.
 #include "subsistemas/Subsistema.h"
 
 #include <array>
@@ -10,7 +11,6 @@
 class EtiquetaClicavel;
 class Frm_GestaoBancos;
 class QAction;
-class Razao;
 
 // The main window's controls administration drives, besides those of the context.
 struct VistaAdministracao {
@@ -23,7 +23,7 @@ class Administracao : public Subsistema
 {
     Q_OBJECT
 public:
-    Administracao(const ContextoJanela &contexto, const VistaAdministracao &vista, Razao &razao,
+    Administracao(const ContextoJanela &contexto, const VistaAdministracao &vista,
                   QObject *pai = nullptr);
 
     void EstadoInicial() override; // the account frame hidden, no account being created
@@ -40,6 +40,11 @@ public:
     bool CriandoConta() const { return m_criandoConta; }
 
 signals:
+    // The accounts' names or slots changed: the account menu must be read again.
+    void contasMudaram();
+    // The account of that slot and its movements are gone from the database: nothing of it
+    // may be written back.
+    void contaApagada(int numBanco);
     // The title of the category table window was double-clicked (the import answers it).
     void tituloCategoriasDuploClique();
 
@@ -52,10 +57,8 @@ private:
     void ApagaConta(); // throws ErroBaseDados
     bool CarregaDadosConta();   // fills the account frame; false on an error (told)
     void ContaEscolhidaMudou(); // the chosen account changed under the frame
-    void RecarregaMenuContas(); // the ledger's account menu again, errors told
 
     VistaAdministracao m_vista;
-    Razao &m_razao;
     bool m_criandoConta = false;
     int m_numBancoGestao = 0; // the slot the account frame was loaded from
 };

@@ -14,14 +14,13 @@
 #include "extractos/ImportacaoExtracto.h"
 
 class QAction;
-class Razao;
 
 class SubsistemaExtractos : public Subsistema
 {
     Q_OBJECT
 public:
-    SubsistemaExtractos(const ContextoJanela &contexto, Razao &razao, QAction *importar,
-                        QAction *anular, QObject *pai = nullptr);
+    SubsistemaExtractos(const ContextoJanela &contexto, QAction *importar, QAction *anular,
+                        QObject *pai = nullptr);
 
     void Mnu_ImportarExtracto_Click();
     void Mnu_AnularImportacao_Click();
@@ -36,6 +35,4 @@ private:
     bool gravaGrelha();           // the open grid's unsaved rows written first; errors told
     void recarregaGrelha(int numBanco);
     QString escolheFicheiro();
-
-    Razao &m_razao;
 };

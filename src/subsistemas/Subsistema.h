@@ -42,6 +42,11 @@ struct ContextoJanela {
     std::function<bool()> verificaContaSeleccionada;
     // The caption of Lbl_NomeDoBanco, the open account's name as the window shows it.
     std::function<QString()> nomeDoBanco;
+    // An account is open in the ledger.
+    std::function<bool()> contaAberta;
+    // The open account's movements read again into its grid (after rows were written behind
+    // the ledger's back). Throws ErroBaseDados.
+    std::function<void()> recarregaMovimentos;
 
     int numBancoActual() const; // numBanco read as a number; 0 when it is not one
 };
