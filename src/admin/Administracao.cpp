@@ -6,7 +6,6 @@
 #include "admin/Frm_PassGeral.h"
 #include "admin/Frm_Tabelas.h"
 #include "app/AvisoErroBaseDados.h"
-#include "app/EstadoPrograma.h"
 #include "data/TabelaEmpresa.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaContas.h"
@@ -61,7 +60,7 @@ void Administracao::CarregaIcones(const QString &pasta)
 
 void Administracao::LePasswordGeral()
 {
-    Estado().PasswordGeral = TabelaEmpresa::lePasswordGeral(contexto().ligacao());
+    m_passwordGeral = TabelaEmpresa::lePasswordGeral(contexto().ligacao());
 }
 
 bool Administracao::VerificaContaSeleccionada()
@@ -240,7 +239,7 @@ void Administracao::ApagaConta()
 
 void Administracao::Mnu_PassGeral_Click()
 {
-    Frm_PassGeral janela(contexto().janela, contexto().ligacao());
+    Frm_PassGeral janela(contexto().janela, contexto().ligacao(), m_passwordGeral);
     janela.exec();
 }
 

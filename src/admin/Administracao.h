@@ -30,6 +30,7 @@ public:
     void CarregaIcones(const QString &pasta) override;
 
     void LePasswordGeral(); // throws ErroBaseDados
+    const QString &PasswordGeral() const { return m_passwordGeral; }
     bool VerificaContaSeleccionada();
     void Mnu_GestBanco_Click();
     void Mnu_NovaConta_Click();
@@ -59,6 +60,7 @@ private:
     void ContaEscolhidaMudou(); // the chosen account changed under the frame
 
     VistaAdministracao m_vista;
+    QString m_passwordGeral; // read once at start, then kept as Frm_PassGeral stores it
     bool m_criandoConta = false;
     int m_numBancoGestao = 0; // the slot the account frame was loaded from
 };

@@ -12,7 +12,8 @@ class Frm_PassGeral : public QDialog
 {
     Q_OBJECT
 public:
-    Frm_PassGeral(QWidget *dono, BaseDados &bd);
+    // `passwordGeral` is the password in use: compared with the old one, replaced by the new.
+    Frm_PassGeral(QWidget *dono, BaseDados &bd, QString &passwordGeral);
 
     std::array<QLineEdit *, 3> Txt_Var{}; // old, new, new again
     QPushButton *Cmd_ValPassGer = nullptr;
@@ -30,4 +31,5 @@ private:
     void CarregaIcones();
 
     BaseDados &m_bd;
+    QString &m_passwordGeral;
 };

@@ -3,8 +3,6 @@
 #include <QString>
 
 struct EstadoPrograma {
-    QString PasswordGeral;    // the general (supervisor) password, read once at start
-    QString PasswordDigitada; // what the password prompt last received, trimmed
     bool DicasMostradas = false;
 
     QString NovaCategoria;    // the category name handed to and from Frm_Categoria

@@ -82,6 +82,7 @@ ContextoJanela Frm_bancos::Contexto()
     };
     c.verificaContaSeleccionada = [this] { return m_administracao->VerificaContaSeleccionada(); };
     c.nomeDoBanco = [this] { return Lbl_NomeDoBanco->text(); };
+    c.passwordGeral = [this] { return m_administracao->PasswordGeral(); };
     c.contaAberta = [this] { return m_razao->ContaAberta(); };
     c.recarregaMovimentos = [this] { m_razao->CarregaMovimentos(); };
     return c;

@@ -1,6 +1,5 @@
 #include "extractos/SubsistemaExtractos.h"
 #include "app/AvisoErroBaseDados.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_Password.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
@@ -94,10 +93,8 @@ bool SubsistemaExtractos::pedePassword(const Conta &conta)
     if (conta.password.trimmed().isEmpty()
         || (contexto().contaAberta() && contexto().numBancoActual() == conta.numBanco))
         return true; // the open account's password was given when it was opened
-    Frm_Password prompt(contexto().janela);
-    prompt.exec();
-    if (ImportacaoExtracto::passwordAbre(conta.password, Estado().PasswordDigitada,
-                                         Estado().PasswordGeral))
+    const QString digitada = Frm_Password::Pede(contexto().janela);
+    if (ImportacaoExtracto::passwordAbre(conta.password, digitada, contexto().passwordGeral()))
         return true;
     MsgBox(QStringLiteral("password incorrecta..."));
     return false;

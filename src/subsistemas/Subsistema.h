@@ -42,6 +42,9 @@ struct ContextoJanela {
     std::function<bool()> verificaContaSeleccionada;
     // The caption of Lbl_NomeDoBanco, the open account's name as the window shows it.
     std::function<QString()> nomeDoBanco;
+    // The general (supervisor) password as administration read or last stored it; it opens
+    // every account and the listing of all accounts when it is not blank.
+    std::function<QString()> passwordGeral;
     // An account is open in the ledger.
     std::function<bool()> contaAberta;
     // The open account's movements read again into its grid (after rows were written behind

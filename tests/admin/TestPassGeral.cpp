@@ -1,6 +1,6 @@
 // Changing the general password through its dialog, and what it then opens.
+#include "admin/Administracao.h"
 #include "admin/Frm_PassGeral.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
 #include "platform/FlexGrid.h"
@@ -8,6 +8,7 @@
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
+#include "support/Subsistemas.h"
 #include "support/Teclado.h"
 
 #include <QAction>
@@ -26,6 +27,12 @@ QString guardada(PastaTeste &p)
     return p.bd()
         .consulta(QStringLiteral("SELECT campo2 FROM Tabempresa WHERE numempresa = 1"))
         .texto(QStringLiteral("campo2"));
+}
+
+// The general password the running program holds.
+QString emUso(const Frm_bancos *janela)
+{
+    return subsistemaDe<Administracao>(janela)->PasswordGeral();
 }
 
 void preenche(Frm_PassGeral *d, const QString &antiga, const QString &nova, const QString &outra)
@@ -63,7 +70,7 @@ private slots:
         QVERIFY(aindaAberta);
         QCOMPARE(caixas.textos(), (QStringList{Errada, Alterada}));
         QCOMPARE(guardada(pasta), QStringLiteral("MESTRE"));
-        QCOMPARE(Estado().PasswordGeral, QStringLiteral("MESTRE"));
+        QCOMPARE(emUso(janela.get()), QStringLiteral("MESTRE"));
     }
 
     void antigaNoutraCaixaENovaAparada()
@@ -80,7 +87,7 @@ private slots:
         janela->Mnu_PassGeral->trigger();
         QCOMPARE(caixas.textos(), QStringList{Alterada});
         QCOMPARE(guardada(pasta), QStringLiteral("AÇÃO Nº2"));
-        QCOMPARE(Estado().PasswordGeral, QStringLiteral("AÇÃO Nº2"));
+        QCOMPARE(emUso(janela.get()), QStringLiteral("AÇÃO Nº2"));
     }
 
     void repeticaoDiferente()
@@ -100,7 +107,7 @@ private slots:
         QVERIFY(aindaAberta);
         QCOMPARE(caixas.textos(), QStringList{NaoCoincide});
         QCOMPARE(guardada(pasta), QStringLiteral("SEGREDO"));
-        QCOMPARE(Estado().PasswordGeral, QStringLiteral("SEGREDO"));
+        QCOMPARE(emUso(janela.get()), QStringLiteral("SEGREDO"));
     }
 
     void enterChegaAoValidarSemConfirmar()
@@ -160,7 +167,7 @@ private slots:
         janela->Mnu_PassGeral->trigger();
         QCOMPARE(caixas.textos(), QStringList{Alterada});
         QCOMPARE(guardada(pasta), QString());
-        QCOMPARE(Estado().PasswordGeral, QString());
+        QCOMPARE(emUso(janela.get()), QString());
 
         // Now only the account's own password opens it; an empty answer never does.
         respondePassword(QStringLiteral("mestre"));
