@@ -1,5 +1,4 @@
 #include "admin/Frm_Categoria.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaCategorias.h"
@@ -130,7 +129,6 @@ bool Frm_Categoria::GravaCategoria()
         return false;
     }
     m_nomeGravado = nome;
-    Estado().NovaCategoria = nome; // still offered to code that reads it there
     return true;
 }
 

@@ -5,10 +5,6 @@
 struct EstadoPrograma {
     bool DicasMostradas = false;
 
-    QString NovaCategoria;    // the category name handed to and from Frm_Categoria
-    bool BloqueiaAutoCategoria = false;
-    bool BloqueiaAutoSituacao = false;
-    int TopicoAjuda = 0;
 
     int DiasSemBackup = 0;
     bool AvisoBackupMostrado = false;

@@ -1,7 +1,6 @@
 // The movement editor: its controls, the values it exchanges with the value-passing frame, and
 // its three buttons.
 #include "ledger/Frm_Frame2.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
@@ -53,9 +52,6 @@ Frm_Frame2::Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo, BaseDado
         const QPoint canto = dono->pos();
         move(canto.x() + twips(1600), canto.y() + twips(2000));
     }
-    EstadoPrograma &estado = Estado();
-    estado.BloqueiaAutoCategoria = true;
-    estado.BloqueiaAutoSituacao = true;
     const bool criando = modo == ModoEdicao::Criacao;
     setWindowTitle(criando ? QStringLiteral(" Criação de NOVO Movimento ")
                            : QStringLiteral(" Alteração de Movimento "));

@@ -84,5 +84,8 @@ private:
     bool m_botaoPremido = false;        // a button has put its result in the frame
     bool m_aFechar = false;
     bool m_aMudarTexto = false;         // the category text is being set by the editor itself
+    // No completion until the user types in the category box, nor while the quick category
+    // dialog is open for the text typed there.
+    bool m_bloqueiaAutoCategoria = true;
     bool m_verificacaoPendente = false; // the category box was left for a button, unchecked
 };

@@ -240,7 +240,7 @@ private slots:
             return new Frm_Categoria(j, Ligacao(), QStringLiteral("Reparações"));
         });
         QTest::newRow("ajuda dos campos") << FazJanela([](Frm_bancos *j) -> QWidget * {
-            return new Frm_Ajuda(j);
+            return new Frm_Ajuda(j, 1);
         });
         QTest::newRow("aviso de copias de seguranca") << FazJanela([](Frm_bancos *j) -> QWidget * {
             return new Frm_Backups([]() -> BaseDados & { return Ligacao(); }, j);
