@@ -6,8 +6,6 @@ struct EstadoPrograma {
     bool DicasMostradas = false;
 
 
-    int DiasSemBackup = 0;
-    bool AvisoBackupMostrado = false;
 
     // What the browser window shows when it opens: a help page, or a bank's site (wins).
     bool PaginaFAQ = false, PaginaNovidades = false;
