@@ -1,5 +1,4 @@
 #include "extras/frmBrowser.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
@@ -174,9 +173,8 @@ QString frmBrowser::LocationName() const
     return titulo.isEmpty() ? LocationURL().toString() : titulo;
 }
 
-void frmBrowser::Form_Load()
+void frmBrowser::Form_Load(const PedidoBrowser &e)
 {
-    const EstadoPrograma &e = Estado();
     StartingAddress.clear();
     bool escondeEndereco = false;
     if (e.PaginaFAQ) {
