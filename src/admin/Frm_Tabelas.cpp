@@ -76,8 +76,6 @@ Frm_Tabelas::Frm_Tabelas(QWidget *dono, BaseDados &bd) : QDialog(dono), m_bd(bd)
 
 void Frm_Tabelas::Form_Load()
 {
-    if (!LigacaoAberta())
-        AbreLigacao(QStringLiteral("Access"));
     CentraJanela(this);
     CarregaTabelaCategorias();
     MSHFlexGrid1->show();

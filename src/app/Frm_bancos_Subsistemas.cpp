@@ -67,6 +67,8 @@ ContextoJanela Frm_bancos::Contexto()
     c.frame2 = Frame2;
     c.numBanco = Txt_NumBanco;
     c.ligacao = []() -> BaseDados & { return Ligacao(); };
+    c.fechaLigacao = [] { FechaLigacao(); };
+    c.reabreLigacao = [] { AbreLigacao(QStringLiteral("Access")); };
     c.gravaTodasLinhas = [this] { m_razao->GravaTodasLinhas(); };
     c.saldoFinal = [this]() -> std::optional<Dinheiro> {
         return m_razao->ContaAberta() ? std::optional(m_razao->SaldoFinal()) : std::nullopt;

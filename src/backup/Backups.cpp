@@ -42,8 +42,8 @@ void Backups::Mnu_ReporBackup_Click()
 {
     const ContextoJanela &c = contexto();
     try {
-        DialogoReposicao({c.janela, c.ligacao, c.gravaTodasLinhas, c.recarregaBaseDados,
-                          c.terminaPrograma})
+        DialogoReposicao({c.janela, c.ligacao, c.fechaLigacao, c.reabreLigacao,
+                          c.gravaTodasLinhas, c.recarregaBaseDados, c.terminaPrograma})
             .RepoeBackup();
     } catch (const ErroBaseDados &erro) {
         MsgBox(QStringLiteral("Não foi possível repor a cópia de segurança:\r") + erro.mensagem(),

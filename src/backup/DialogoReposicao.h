@@ -15,6 +15,8 @@ public:
     struct Janela {
         QWidget *dono = nullptr;
         std::function<BaseDados &()> ligacao;     // throws ErroBaseDados when closed
+        std::function<void()> fechaLigacao;
+        std::function<void()> reabreLigacao;      // as the start opens it; throws ErroBaseDados
         std::function<void()> gravaTodasLinhas;   // throws ErroBaseDados
         std::function<void()> recarregaBaseDados; // throws ErroBaseDados
         std::function<void()> terminaPrograma;

@@ -64,6 +64,6 @@ void SubsistemaImportacao::Lbl_TituloModulo_DblClick()
     }
     // The accounts' menu and an open grid now describe what is gone: the run ends, as the user
     // was told, and the next start shows the imported accounts.
-    FechaLigacao();
+    contexto().fechaLigacao();
     QCoreApplication::exit(0);
 }

@@ -25,6 +25,10 @@ struct ContextoJanela {
 
     // The one connection (open from the end of loading until the run ends).
     std::function<BaseDados &()> ligacao;
+    // Closes the connection cleanly (before the database file is replaced, or the run ends).
+    std::function<void()> fechaLigacao;
+    // Opens the connection again on the database file, as the start does. Throws ErroBaseDados.
+    std::function<void()> reabreLigacao;
     // Writes every row of the open account's grid back with its running balance, in one
     // transaction (before a listing, before the program ends on its own). Throws ErroBaseDados.
     std::function<void()> gravaTodasLinhas;

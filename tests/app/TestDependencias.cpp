@@ -86,7 +86,7 @@ private slots:
             << menos(abaixo, {QStringLiteral("ledger")})
             << QStringLiteral("#include \"ledger/Razao") << QString();
         QTest::newRow("a ligação vem do contexto")
-            << abaixo << QStringLiteral("\\bLigacao\\(\\)") << QString();
+            << abaixo << QStringLiteral("\\b(Abre|Fecha)?Ligacao\\(") << QString();
         QTest::newRow("a importação não vigia a janela")
             << QStringList{QStringLiteral("import")}
             << QStringLiteral("installEventFilter|ChildPolished|ChildAdded") << QString();
