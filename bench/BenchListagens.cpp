@@ -1,9 +1,10 @@
 #include "BenchListagens.h"
 #include "Medicao.h"
-#include "app/EstadoPrograma.h"
+#include "admin/Administracao.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
+#include "data/TabelaEmpresa.h"
 #include "reports/Frm_Pesquisas.h"
 #include "reports/Listagens.h"
 
@@ -68,7 +69,11 @@ void medeListagens(Frm_bancos &janela, int movimentos)
                                          "WHERE NumBanco = ? AND trim(ifnull(banco, '')) = ''"),
                           {QStringLiteral("Banco de ensaio %1").arg(n),
                            QStringLiteral("0033 0000 %1").arg(n), 12345 * n, n});
-    Estado().PasswordGeral.clear();
+    // No general password, so the listing of all accounts asks for none.
+    TabelaEmpresa::gravaPasswordGeral(Ligacao(), QString());
+    for (Subsistema *s : janela.Subsistemas())
+        if (auto *a = qobject_cast<Administracao *>(s))
+            a->LePasswordGeral();
     const double resumo = medianaMs(Vezes, [&] {
         janela.Mnu_Listagem1->trigger();
         exigePdf(pasta.filePath(QStringLiteral("01_Bancos.pdf")));

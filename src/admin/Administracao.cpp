@@ -6,12 +6,10 @@
 #include "admin/Frm_PassGeral.h"
 #include "admin/Frm_Tabelas.h"
 #include "app/AvisoErroBaseDados.h"
-#include "app/EstadoPrograma.h"
 #include "data/TabelaEmpresa.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaContas.h"
 #include "platform/EtiquetaClicavel.h"
-#include "ledger/Razao.h"
 #include "platform/EtiquetaInformacao.h"
 #include "platform/FlexGrid.h"
 #include "platform/Imagens.h"
@@ -31,8 +29,8 @@ QString legendaMenu(QString nome) { return nome.replace(QLatin1Char('&'), QStrin
 } // namespace
 
 Administracao::Administracao(const ContextoJanela &contexto, const VistaAdministracao &vista,
-                             Razao &razao, QObject *pai)
-    : Subsistema(contexto, pai), m_vista(vista), m_razao(razao)
+                             QObject *pai)
+    : Subsistema(contexto, pai), m_vista(vista)
 {
     setObjectName(QStringLiteral("Administracao"));
     ::Frm_GestaoBancos *quadro = m_vista.Frm_GestaoBancos;
@@ -62,21 +60,12 @@ void Administracao::CarregaIcones(const QString &pasta)
 
 void Administracao::LePasswordGeral()
 {
-    Estado().PasswordGeral = TabelaEmpresa::lePasswordGeral(contexto().ligacao());
-}
-
-void Administracao::RecarregaMenuContas()
-{
-    try {
-        m_razao.CarregaMenuContas();
-    } catch (const ErroBaseDados &erro) {
-        MostraErroBaseDados(erro);
-    }
+    m_passwordGeral = TabelaEmpresa::lePasswordGeral(contexto().ligacao());
 }
 
 bool Administracao::VerificaContaSeleccionada()
 {
-    const bool seleccionada = m_razao.ContaAberta();
+    const bool seleccionada = contexto().contaAberta();
     if (!seleccionada)
         MsgBox(QStringLiteral("Não está nenhum banco seleccionado....\r\r"
                               "Seleccione no Menu Bancos o banco desejado."),
@@ -194,7 +183,7 @@ void Administracao::GravaDadosConta()
         // The new account is not opened: the window goes back to its start state with the menu
         // read again, and the user opens the account from it.
         contexto().estadoInicial();
-        m_razao.CarregaMenuContas();
+        emit contasMudaram();
     }
 }
 
@@ -202,7 +191,7 @@ void Administracao::Cmd_Cancelar1_Click()
 {
     contexto().estadoInicial();
     m_criandoConta = false;
-    RecarregaMenuContas();
+    emit contasMudaram();
 }
 
 void Administracao::ContaEscolhidaMudou()
@@ -215,7 +204,7 @@ void Administracao::ContaEscolhidaMudou()
     m_vista.Frm_GestaoBancos->hide();
     if (m_criandoConta) {
         m_criandoConta = false;
-        RecarregaMenuContas();
+        emit contasMudaram();
     }
 }
 
@@ -238,24 +227,27 @@ void Administracao::Cmd_ApagarTudo_Click()
 
 void Administracao::ApagaConta()
 {
-    TabelaContas::apaga(contexto().ligacao(), contexto().numBancoActual());
-    // The grid still holds the deleted movements: drop them, so that nothing of the account can
-    // be written back at the end of the run.
-    m_razao.EsqueceConta();
+    const int n = contexto().numBancoActual();
+    TabelaContas::apaga(contexto().ligacao(), n);
+    // The grid still holds the deleted movements: the ledger drops them, so that nothing of the
+    // account can be written back at the end of the run.
+    emit contaApagada(n);
     MsgBox(QStringLiteral("A conta e seus movimentos, foram apagados!"));
-    m_razao.CarregaMenuContas();
+    emit contasMudaram();
     contexto().estadoInicial();
 }
 
 void Administracao::Mnu_PassGeral_Click()
 {
-    Frm_PassGeral janela(contexto().janela);
+    Frm_PassGeral janela(contexto().janela, contexto().ligacao(), m_passwordGeral);
     janela.exec();
 }
 
 void Administracao::Mnu_Categorias_Click()
 {
-    Frm_Tabelas janela(contexto().janela);
+    Frm_Tabelas janela(contexto().janela, contexto().ligacao());
+    connect(&janela, &Frm_Tabelas::Lbl_TituloModulo_DblClick, this,
+            &Administracao::tituloCategoriasDuploClique);
     try {
         janela.Form_Load();
     } catch (const ErroBaseDados &erro) {

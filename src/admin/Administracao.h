@@ -2,15 +2,15 @@
 // Account administration of the main window: "Nova Conta", the account frame (Frm_GestaoBancos)
 // of the chosen account, the deletion of an account with its movements, the general password
 // and the category table. It owns this state; the main window forwards its design-named
-// procedures here. The account menu itself is the ledger's: administration asks it to reload.
-#include "app/Subsistema.h"
+// procedures here. The account menu and the open account are the ledger's: administration
+// reads "an account is open" from the context and tells of changed accounts by its signals.
+#include "subsistemas/Subsistema.h"
 
 #include <array>
 
 class EtiquetaClicavel;
 class Frm_GestaoBancos;
 class QAction;
-class Razao;
 
 // The main window's controls administration drives, besides those of the context.
 struct VistaAdministracao {
@@ -23,13 +23,14 @@ class Administracao : public Subsistema
 {
     Q_OBJECT
 public:
-    Administracao(const ContextoJanela &contexto, const VistaAdministracao &vista, Razao &razao,
+    Administracao(const ContextoJanela &contexto, const VistaAdministracao &vista,
                   QObject *pai = nullptr);
 
     void EstadoInicial() override; // the account frame hidden, no account being created
     void CarregaIcones(const QString &pasta) override;
 
     void LePasswordGeral(); // throws ErroBaseDados
+    const QString &PasswordGeral() const { return m_passwordGeral; }
     bool VerificaContaSeleccionada();
     void Mnu_GestBanco_Click();
     void Mnu_NovaConta_Click();
@@ -38,6 +39,15 @@ public:
     void Mnu_Categorias_Click();
     // The account frame was opened by "Nova Conta" and is not closed yet.
     bool CriandoConta() const { return m_criandoConta; }
+
+signals:
+    // The accounts' names or slots changed: the account menu must be read again.
+    void contasMudaram();
+    // The account of that slot and its movements are gone from the database: nothing of it
+    // may be written back.
+    void contaApagada(int numBanco);
+    // The title of the category table window was double-clicked (the import answers it).
+    void tituloCategoriasDuploClique();
 
 private:
     void PreparaNovaConta();
@@ -48,10 +58,9 @@ private:
     void ApagaConta(); // throws ErroBaseDados
     bool CarregaDadosConta();   // fills the account frame; false on an error (told)
     void ContaEscolhidaMudou(); // the chosen account changed under the frame
-    void RecarregaMenuContas(); // the ledger's account menu again, errors told
 
     VistaAdministracao m_vista;
-    Razao &m_razao;
+    QString m_passwordGeral; // read once at start, then kept as Frm_PassGeral stores it
     bool m_criandoConta = false;
     int m_numBancoGestao = 0; // the slot the account frame was loaded from
 };

@@ -1,5 +1,4 @@
 #include "admin/Frm_Categoria.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaCategorias.h"
@@ -15,7 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Frm_Categoria::Frm_Categoria(QWidget *dono, const QString &nome) : QDialog(dono)
+Frm_Categoria::Frm_Categoria(QWidget *dono, BaseDados &bd, const QString &nome)
+    : QDialog(dono), m_bd(bd)
 {
     setObjectName(QStringLiteral("Frm_Categoria"));
     setWindowTitle(QStringLiteral("Criação de nova Categoria"));
@@ -78,9 +78,9 @@ Frm_Categoria::Frm_Categoria(QWidget *dono, const QString &nome) : QDialog(dono)
     Txt_Categoria->setFocus();
 }
 
-std::optional<QString> Frm_Categoria::Cria(QWidget *dono, const QString &nome)
+std::optional<QString> Frm_Categoria::Cria(QWidget *dono, BaseDados &bd, const QString &nome)
 {
-    Frm_Categoria dialogo(dono, nome);
+    Frm_Categoria dialogo(dono, bd, nome);
     dialogo.exec();
     return dialogo.NomeGravado();
 }
@@ -121,7 +121,7 @@ bool Frm_Categoria::GravaCategoria()
     const QString nome = Txt_Categoria->text();
     const Dinheiro valor = Dinheiro::interpreta(Txt_ValorCateg->text()).value_or(Dinheiro());
     try {
-        TabelaCategorias::insere(Ligacao(), nome, valor);
+        TabelaCategorias::insere(m_bd, nome, valor);
     } catch (const ErroBaseDados &erro) {
         MsgBox(QStringLiteral("Não foi possível gravar a nova categoria:\r") + erro.mensagem()
                    + QStringLiteral("\r\rPode tentar de novo ou cancelar."),
@@ -129,7 +129,6 @@ bool Frm_Categoria::GravaCategoria()
         return false;
     }
     m_nomeGravado = nome;
-    Estado().NovaCategoria = nome; // still offered to code that reads it there
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+class BaseDados;
 class EtiquetaInformacao;
 class QLabel;
 class QLineEdit;
@@ -15,12 +16,12 @@ class Frm_Categoria : public QDialog
 {
     Q_OBJECT
 public:
-    // `nome` is the name the box starts with.
-    Frm_Categoria(QWidget *dono, const QString &nome);
+    // `nome` is the name the box starts with; the category is stored through `bd`.
+    Frm_Categoria(QWidget *dono, BaseDados &bd, const QString &nome);
 
     // Opens the dialog modally: the whole name as typed once the category was stored, nothing
     // when the user cancelled.
-    static std::optional<QString> Cria(QWidget *dono, const QString &nome);
+    static std::optional<QString> Cria(QWidget *dono, BaseDados &bd, const QString &nome);
 
     // Inserts the category (name cut to its 30 stored characters) and keeps the whole typed
     // name for NomeGravado. False when the database refused it (the user has been told).
@@ -42,5 +43,6 @@ private:
     void Cmd_Validar_Click();
     void Txt_ValorCateg_LostFocus();
 
+    BaseDados &m_bd;
     std::optional<QString> m_nomeGravado;
 };

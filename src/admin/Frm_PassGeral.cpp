@@ -1,5 +1,4 @@
 #include "admin/Frm_PassGeral.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaEmpresa.h"
@@ -14,7 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-Frm_PassGeral::Frm_PassGeral(QWidget *dono) : QDialog(dono)
+Frm_PassGeral::Frm_PassGeral(QWidget *dono, BaseDados &bd, QString &passwordGeral)
+    : QDialog(dono), m_bd(bd), m_passwordGeral(passwordGeral)
 {
     setObjectName(QStringLiteral("Frm_PassGeral"));
     setWindowTitle(QStringLiteral("Password Geral de Acesso (supervisor)"));
@@ -96,7 +96,7 @@ bool Frm_PassGeral::eventFilter(QObject *objecto, QEvent *e)
 
 void Frm_PassGeral::Cmd_ValPassGer_Click()
 {
-    if (!Texto::mesmaPassword(Txt_Var[0]->text(), Estado().PasswordGeral)) {
+    if (!Texto::mesmaPassword(Txt_Var[0]->text(), m_passwordGeral)) {
         MsgBox(QStringLiteral("A Password antiga está incorrecta!..."));
         Txt_Var[0]->setFocus();
         return;
@@ -127,8 +127,8 @@ void Frm_PassGeral::Cmd_CancelarPass_Click()
 void Frm_PassGeral::GravaPasswordGeral()
 {
     const QString nova = Txt_Var[1]->text().trimmed().toUpper();
-    if (!TabelaEmpresa::gravaPasswordGeral(Ligacao(), nova))
+    if (!TabelaEmpresa::gravaPasswordGeral(m_bd, nova))
         return; // no settings row: nothing stored, nothing said
-    Estado().PasswordGeral = nova;
+    m_passwordGeral = nova;
     MsgBox(QStringLiteral("A password foi alterada com sucesso!..."));
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 
+class BaseDados;
 class QLineEdit;
 class QPushButton;
 class EtiquetaInformacao;
@@ -11,7 +12,8 @@ class Frm_PassGeral : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Frm_PassGeral(QWidget *dono);
+    // `passwordGeral` is the password in use: compared with the old one, replaced by the new.
+    Frm_PassGeral(QWidget *dono, BaseDados &bd, QString &passwordGeral);
 
     std::array<QLineEdit *, 3> Txt_Var{}; // old, new, new again
     QPushButton *Cmd_ValPassGer = nullptr;
@@ -27,4 +29,7 @@ protected:
 
 private:
     void CarregaIcones();
+
+    BaseDados &m_bd;
+    QString &m_passwordGeral;
 };

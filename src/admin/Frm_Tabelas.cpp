@@ -28,7 +28,7 @@ Dinheiro valorDe(const QString &texto) { return Dinheiro::interpreta(texto).valu
 
 } // namespace
 
-Frm_Tabelas::Frm_Tabelas(QWidget *dono) : QDialog(dono)
+Frm_Tabelas::Frm_Tabelas(QWidget *dono, BaseDados &bd) : QDialog(dono), m_bd(bd)
 {
     setObjectName(QStringLiteral("Frm_Tabelas"));
     setWindowTitle(QStringLiteral("Quorvel - Gestão da Tabela de Categorias"));
@@ -76,8 +76,6 @@ Frm_Tabelas::Frm_Tabelas(QWidget *dono) : QDialog(dono)
 
 void Frm_Tabelas::Form_Load()
 {
-    if (!LigacaoAberta())
-        AbreLigacao(QStringLiteral("Access"));
     CentraJanela(this);
     CarregaTabelaCategorias();
     MSHFlexGrid1->show();
@@ -106,8 +104,7 @@ void Frm_Tabelas::CarregaTabelaCategorias()
     Text1->setMaxLength(MaxNome);
     Lbl_TituloModulo->setText(QStringLiteral("Tabela de Categorias"));
 
-    BaseDados &bd = Ligacao();
-    std::vector<Categoria> categorias = TabelaCategorias::todas(bd);
+    std::vector<Categoria> categorias = TabelaCategorias::todas(m_bd);
     const auto vazias = std::count_if(categorias.begin(), categorias.end(), [](const Categoria &c) {
         return c.descricao.trimmed().isEmpty();
     });
@@ -115,7 +112,7 @@ void Frm_Tabelas::CarregaTabelaCategorias()
     // are stored at once and follow the loaded rows.
     if (vazias < LinhasVaziasMinimas) {
         const std::vector<Categoria> novas =
-            TabelaCategorias::acrescentaVazias(bd, LinhasVaziasMinimas);
+            TabelaCategorias::acrescentaVazias(m_bd, LinhasVaziasMinimas);
         categorias.insert(categorias.end(), novas.begin(), novas.end());
     }
 
@@ -279,7 +276,7 @@ void Frm_Tabelas::Cmd_Sair_Click()
                           valorDe(g.TextMatrix(r, ColValor))});
     }
     try {
-        TabelaCategorias::gravaTodas(Ligacao(), linhas);
+        TabelaCategorias::gravaTodas(m_bd, linhas);
     } catch (const ErroBaseDados &erro) {
         // The grid keeps every change; the user can try again.
         MsgBox(QStringLiteral("Não foi possível gravar a tabela de categorias:\r") + erro.mensagem()

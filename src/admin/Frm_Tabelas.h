@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <vector>
 
+class BaseDados;
 class EtiquetaClicavel;
 class FlexGrid;
 class QLineEdit;
@@ -18,7 +19,7 @@ public:
     // Grid columns: 0 fixed, 1 the key (hidden), 2 the name, 3 the value in currency format.
     enum Coluna { ColNumAutomatico = 1, ColDescricao = 2, ColValor = 3, NumColunas = 4 };
 
-    explicit Frm_Tabelas(QWidget *dono);
+    Frm_Tabelas(QWidget *dono, BaseDados &bd);
 
     // Loads the table (adding the empty rows for new categories). Throws ErroBaseDados.
     void Form_Load();
@@ -51,5 +52,6 @@ private:
     void TerminaEdicao(); // copies the edit box into the cell it was opened on, then hides it
     bool Text1_KeyDown(int tecla);
 
+    BaseDados &m_bd;
     int m_linhaEdicao = 0, m_colunaEdicao = 0;
 };

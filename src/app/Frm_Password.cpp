@@ -1,5 +1,4 @@
 #include "app/Frm_Password.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "platform/Imagens.h"
 #include "platform/Medidas.h"
@@ -52,9 +51,16 @@ Frm_Password::Frm_Password(QWidget *dono) : QDialog(dono)
     Text1->setFocus();
 }
 
+QString Frm_Password::Pede(QWidget *dono)
+{
+    Frm_Password prompt(dono);
+    prompt.exec();
+    return prompt.Digitada();
+}
+
 void Frm_Password::Submete()
 {
-    Estado().PasswordDigitada = Text1->text().trimmed();
+    m_digitada = Text1->text().trimmed();
     m_submetido = true;
     accept();
 }
@@ -72,6 +78,6 @@ void Frm_Password::closeEvent(QCloseEvent *e)
 {
     // Should the window manager close it anyway, it submits like its buttons.
     if (!m_submetido)
-        Estado().PasswordDigitada = Text1->text().trimmed();
+        m_digitada = Text1->text().trimmed();
     QDialog::closeEvent(e);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The small modal password prompt. It compares nothing: Enter, "Validar" and "Sair" all hand
-// the trimmed text to PasswordDigitada and close; the caller does the comparing.
+// The small modal password prompt. It compares nothing: Enter, "Validar" and "Sair" all keep
+// the trimmed text as Digitada and close; the caller does the comparing.
 #include <QDialog>
 
 class QLineEdit;
@@ -11,6 +11,11 @@ class Frm_Password : public QDialog
     Q_OBJECT
 public:
     explicit Frm_Password(QWidget *dono);
+
+    // Opens the prompt modally and gives back what was typed, trimmed.
+    static QString Pede(QWidget *dono);
+    // What the prompt received, trimmed; empty until it was submitted.
+    const QString &Digitada() const { return m_digitada; }
 
     QLineEdit *Text1;
     QPushButton *Cmd_Entrar;
@@ -23,4 +28,5 @@ protected:
 private:
     void Submete();
     bool m_submetido = false;
+    QString m_digitada;
 };

@@ -3,7 +3,6 @@
 #include "app/Frm_bancos.h"
 #include "admin/Administracao.h"
 #include "app/AvisoErroBaseDados.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/Esquema.h"
@@ -77,7 +76,6 @@ int Frm_bancos::Form_Load()
         MostraErroBaseDados(erro);
         return 3;
     }
-    Estado().DicasMostradas = false;
     return 0;
 }
 

@@ -23,7 +23,7 @@
 #include <array>
 #include <vector>
 
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 
 class Administracao;
 class ContaAberta;

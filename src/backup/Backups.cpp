@@ -1,5 +1,4 @@
 #include "backup/Backups.h"
-#include "app/EstadoPrograma.h"
 #include "backup/CopiaSeguranca.h"
 #include "backup/DialogoBackup.h"
 #include "backup/DialogoReposicao.h"
@@ -43,7 +42,8 @@ void Backups::Mnu_ReporBackup_Click()
 {
     const ContextoJanela &c = contexto();
     try {
-        DialogoReposicao({c.janela, c.gravaTodasLinhas, c.recarregaBaseDados, c.terminaPrograma})
+        DialogoReposicao({c.janela, c.ligacao, c.fechaLigacao, c.reabreLigacao,
+                          c.gravaTodasLinhas, c.recarregaBaseDados, c.terminaPrograma})
             .RepoeBackup();
     } catch (const ErroBaseDados &erro) {
         MsgBox(QStringLiteral("Não foi possível repor a cópia de segurança:\r") + erro.mensagem(),
@@ -54,20 +54,20 @@ void Backups::Mnu_ReporBackup_Click()
 void Backups::CalculaDiasSemBackup()
 {
     try {
-        Estado().DiasSemBackup = CopiaSeguranca(contexto().ligacao()).diasSemBackup();
+        m_diasSemBackup = CopiaSeguranca(contexto().ligacao()).diasSemBackup();
     } catch (const ErroBaseDados &) {
         // Runs on every activation: a message here would reactivate the window and come back
         // at once. Without a readable date there is simply nothing to remind of.
-        Estado().DiasSemBackup = 0;
+        m_diasSemBackup = 0;
     }
 }
 
 void Backups::VerificaAvisoBackup()
 {
-    if (Estado().AvisoBackupMostrado || Estado().DiasSemBackup <= DiasAteAviso)
+    if (m_avisoBackupMostrado || m_diasSemBackup <= DiasAteAviso)
         return;
-    Estado().AvisoBackupMostrado = true;
-    Frm_Backups aviso(contexto().ligacao, contexto().janela);
+    m_avisoBackupMostrado = true;
+    Frm_Backups aviso(contexto().ligacao, m_diasSemBackup, contexto().janela);
     aviso.exec();
-    Estado().DiasSemBackup = 0;
+    m_diasSemBackup = 0;
 }

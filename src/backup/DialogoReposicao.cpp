@@ -1,5 +1,4 @@
 #include "backup/DialogoReposicao.h"
-#include "app/ModuloArranque.h"
 #include "backup/Frm_ReporBackup.h"
 #include "backup/ReposicaoBackup.h"
 #include "data/BaseDados.h"
@@ -42,7 +41,7 @@ bool DialogoReposicao::RepoeBackup()
     if (escolhido.isEmpty())
         return false; // closed without a choice: nothing changes, nothing is said
 
-    const QString base = Ligacao().caminho();
+    const QString base = m_janela.ligacao().caminho();
     ReposicaoBackup reposicao(base);
     std::optional<ResumoBase> actual;
     bool preparada = false;
@@ -50,7 +49,7 @@ bool DialogoReposicao::RepoeBackup()
         CursorEspera ampulheta;
         preparada = reposicao.prepara(escolhido);
         if (preparada)
-            actual = ExameBackup::resume(Ligacao());
+            actual = ExameBackup::resume(m_janela.ligacao());
     }
     if (!preparada) {
         MsgBox(QStringLiteral("O ficheiro escolhido não pode ser reposto.\r\r%1\r%2\r\rA base de "
@@ -84,7 +83,7 @@ bool DialogoReposicao::RepoeBackup()
     ReposicaoBackup::Resultado resultado;
     {
         CursorEspera ampulheta;
-        resultado = reposicao.repoe(Ligacao(), antes, [] { FechaLigacao(); });
+        resultado = reposicao.repoe(m_janela.ligacao(), antes, m_janela.fechaLigacao);
     }
     switch (resultado) {
     case ReposicaoBackup::Resultado::CopiaAntesFalhou:
@@ -107,7 +106,7 @@ bool DialogoReposicao::RepoeBackup()
     if (!Reabre(base, antes))
         return false;
     try {
-        ReposicaoBackup::esqueceMomentoCopia(Ligacao());
+        ReposicaoBackup::esqueceMomentoCopia(m_janela.ligacao());
     } catch (const ErroBaseDados &) {
         // Only a later restore of a hand-made copy would show a time that is not its own.
     }
@@ -122,7 +121,7 @@ bool DialogoReposicao::Reabre(const QString &base, const QString &antes)
 {
     QString falha;
     try {
-        AbreLigacao(QStringLiteral("Access"));
+        m_janela.reabreLigacao();
         m_janela.recarregaBaseDados();
         return true;
     } catch (const ErroBaseDados &erro) {
@@ -130,12 +129,12 @@ bool DialogoReposicao::Reabre(const QString &base, const QString &antes)
     }
     // The file in place passed the checks the start makes, so this is unlikely; should it
     // happen, the database of before the restore goes back by the same safe steps.
-    FechaLigacao();
+    m_janela.fechaLigacao();
     if (!antes.isEmpty()) {
         ReposicaoBackup volta(base);
         if (volta.prepara(antes) && volta.poeNoLugar()) {
             try {
-                AbreLigacao(QStringLiteral("Access"));
+                m_janela.reabreLigacao();
                 m_janela.recarregaBaseDados();
                 MsgBox(QStringLiteral("O Quorvel não conseguiu abrir a cópia de segurança reposta "
                                       "(%1).\r\rA base de dados anterior voltou ao seu lugar; "
@@ -144,7 +143,7 @@ bool DialogoReposicao::Reabre(const QString &base, const QString &antes)
                        QMessageBox::Ok, Icone::Critico, Aviso);
                 return false;
             } catch (const ErroBaseDados &) {
-                FechaLigacao();
+                m_janela.fechaLigacao();
             }
         }
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class BaseDados;
 class QWidget;
 
 class DialogoReposicao
@@ -13,6 +14,9 @@ class DialogoReposicao
 public:
     struct Janela {
         QWidget *dono = nullptr;
+        std::function<BaseDados &()> ligacao;     // throws ErroBaseDados when closed
+        std::function<void()> fechaLigacao;
+        std::function<void()> reabreLigacao;      // as the start opens it; throws ErroBaseDados
         std::function<void()> gravaTodasLinhas;   // throws ErroBaseDados
         std::function<void()> recarregaBaseDados; // throws ErroBaseDados
         std::function<void()> terminaPrograma;

@@ -1,5 +1,4 @@
 #include "backup/Frm_Backups.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "backup/DialogoBackup.h"
 #include "data/ErroBaseDados.h"
@@ -38,8 +37,8 @@ BotaoQuebraTexto *botao(const char *nome, const QString &legenda, const QRect &p
 
 } // namespace
 
-Frm_Backups::Frm_Backups(std::function<BaseDados &()> ligacao, QWidget *dono)
-    : QDialog(dono), m_ligacao(std::move(ligacao))
+Frm_Backups::Frm_Backups(std::function<BaseDados &()> ligacao, int diasSemBackup, QWidget *dono)
+    : QDialog(dono), m_ligacao(std::move(ligacao)), m_diasSemBackup(diasSemBackup)
 {
     setObjectName(QStringLiteral("Frm_Backups"));
     setWindowTitle(QStringLiteral("Backups (cópias de segurança do programa)"));
@@ -97,8 +96,8 @@ void Frm_Backups::Form_Load()
 {
     CarregaIcones();
     // A carriage return in the text is a line break on screen.
-    Label2->setText(TextoDiasSemBackup(Estado().DiasSemBackup).replace(QLatin1Char('\r'),
-                                                                       QLatin1Char('\n')));
+    Label2->setText(TextoDiasSemBackup(m_diasSemBackup).replace(QLatin1Char('\r'),
+                                                                QLatin1Char('\n')));
 }
 
 void Frm_Backups::CarregaIcones()
@@ -129,6 +128,5 @@ void Frm_Backups::CommandButton2_Click()
 
 void Frm_Backups::CommandButton1_Click()
 {
-    Estado().AvisoBackupMostrado = true;
     reject();
 }

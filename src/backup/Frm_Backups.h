@@ -13,7 +13,8 @@ class Frm_Backups : public QDialog
 {
     Q_OBJECT
 public:
-    Frm_Backups(std::function<BaseDados &()> ligacao, QWidget *dono = nullptr);
+    // `diasSemBackup`: the days since the last backup, as the reminder tells them.
+    Frm_Backups(std::function<BaseDados &()> ligacao, int diasSemBackup, QWidget *dono = nullptr);
 
     // "ATENÇÃO: JÁ NÃO FAZ COPIAS DE SEGURANÇA À  " CR CR " 45 DIAS!..." (a blank before a
     // positive number, as the standard numeric text writes it).
@@ -31,6 +32,9 @@ public:
     BotaoQuebraTexto *CommandButton2 = nullptr;
     BotaoQuebraTexto *CommandButton1 = nullptr;
 
+    int DiasSemBackup() const { return m_diasSemBackup; }
+
 private:
     std::function<BaseDados &()> m_ligacao;
+    int m_diasSemBackup;
 };

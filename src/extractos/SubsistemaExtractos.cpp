@@ -1,6 +1,5 @@
 #include "extractos/SubsistemaExtractos.h"
 #include "app/AvisoErroBaseDados.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_Password.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
@@ -8,7 +7,6 @@
 #include "extractos/Frm_ColunasCsv.h"
 #include "extractos/Frm_PrevisaoExtracto.h"
 #include "extractos/LeitorExtracto.h"
-#include "ledger/Razao.h"
 #include "platform/CursorEspera.h"
 #include "platform/FlexGrid.h"
 #include "platform/Mensagens.h"
@@ -31,9 +29,9 @@ void avisa(const QString &texto)
 
 } // namespace
 
-SubsistemaExtractos::SubsistemaExtractos(const ContextoJanela &contexto, Razao &razao,
-                                         QAction *importar, QAction *anular, QObject *pai)
-    : Subsistema(contexto, pai), m_razao(razao)
+SubsistemaExtractos::SubsistemaExtractos(const ContextoJanela &contexto, QAction *importar,
+                                         QAction *anular, QObject *pai)
+    : Subsistema(contexto, pai)
 {
     setObjectName(QStringLiteral("SubsistemaExtractos"));
     connect(importar, &QAction::triggered, this, &SubsistemaExtractos::Mnu_ImportarExtracto_Click);
@@ -53,12 +51,12 @@ bool SubsistemaExtractos::gravaGrelha()
 
 void SubsistemaExtractos::recarregaGrelha(int numBanco)
 {
-    if (!m_razao.ContaAberta() || contexto().numBancoActual() != numBanco)
+    if (!contexto().contaAberta() || contexto().numBancoActual() != numBanco)
         return;
     FlexGrid *g = contexto().grelha;
     const int topo = g->TopRow();
     try {
-        m_razao.CarregaMovimentos();
+        contexto().recarregaMovimentos();
     } catch (const ErroBaseDados &erro) {
         MostraErroBaseDados(erro);
         return;
@@ -93,12 +91,10 @@ QString SubsistemaExtractos::escolheFicheiro()
 bool SubsistemaExtractos::pedePassword(const Conta &conta)
 {
     if (conta.password.trimmed().isEmpty()
-        || (m_razao.ContaAberta() && contexto().numBancoActual() == conta.numBanco))
+        || (contexto().contaAberta() && contexto().numBancoActual() == conta.numBanco))
         return true; // the open account's password was given when it was opened
-    Frm_Password prompt(contexto().janela);
-    prompt.exec();
-    if (ImportacaoExtracto::passwordAbre(conta.password, Estado().PasswordDigitada,
-                                         Estado().PasswordGeral))
+    const QString digitada = Frm_Password::Pede(contexto().janela);
+    if (ImportacaoExtracto::passwordAbre(conta.password, digitada, contexto().passwordGeral()))
         return true;
     MsgBox(QStringLiteral("password incorrecta..."));
     return false;
@@ -164,7 +160,7 @@ void SubsistemaExtractos::Mnu_ImportarExtracto_Click()
     // The account the file names, else the open one, else the first with a name.
     int numBanco =
         extractos.empty() ? 0 : ImportacaoExtracto::contaDoIban(contas, extractos[0].iban);
-    if (numBanco == 0 && m_razao.ContaAberta())
+    if (numBanco == 0 && contexto().contaAberta())
         numBanco = contexto().numBancoActual();
     for (const Conta &c : contas)
         if (numBanco == 0 && !c.banco.trimmed().isEmpty())

@@ -3,7 +3,7 @@
 // (a file chosen, its CSV columns mapped when it is a table, the preview, the one write) and
 // "Anular última importação" of the open account. The work itself is ImportacaoExtracto's,
 // without windows; this class asks, shows and reloads the open account's grid.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,14 +14,13 @@
 #include "extractos/ImportacaoExtracto.h"
 
 class QAction;
-class Razao;
 
 class SubsistemaExtractos : public Subsistema
 {
     Q_OBJECT
 public:
-    SubsistemaExtractos(const ContextoJanela &contexto, Razao &razao, QAction *importar,
-                        QAction *anular, QObject *pai = nullptr);
+    SubsistemaExtractos(const ContextoJanela &contexto, QAction *importar, QAction *anular,
+                        QObject *pai = nullptr);
 
     void Mnu_ImportarExtracto_Click();
     void Mnu_AnularImportacao_Click();
@@ -36,6 +35,4 @@ private:
     bool gravaGrelha();           // the open grid's unsaved rows written first; errors told
     void recarregaGrelha(int numBanco);
     QString escolheFicheiro();
-
-    Razao &m_razao;
 };

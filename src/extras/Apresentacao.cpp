@@ -1,5 +1,4 @@
 #include "extras/Apresentacao.h"
-#include "app/EstadoPrograma.h"
 #include "extras/DefinicaoDicas.h"
 #include "extras/DivisorGif.h"
 #include "extras/frmBrowser.h"
@@ -157,28 +156,28 @@ void Apresentacao::MostraBrowser()
         return;
     }
     m_browser = new frmBrowser(contexto().janela, contexto().ligacao);
-    m_browser->Form_Load();
+    m_browser->Form_Load(m_pedido);
     m_browser->show();
 }
 
 void Apresentacao::Mnu_FAQ_Click()
 {
-    Estado().PaginaFAQ = true;
-    Estado().PaginaNovidades = false;
-    Estado().EnderecoBanco.clear();
+    m_pedido.PaginaFAQ = true;
+    m_pedido.PaginaNovidades = false;
+    m_pedido.EnderecoBanco.clear();
     MostraBrowser();
 }
 
 void Apresentacao::Mnu_UltimasAltercoes_Click()
 {
-    Estado().PaginaNovidades = true;
-    Estado().EnderecoBanco.clear();
+    m_pedido.PaginaNovidades = true;
+    m_pedido.EnderecoBanco.clear();
     MostraBrowser();
 }
 
 void Apresentacao::Banco_Click(int i)
 {
-    Estado().EnderecoBanco = QString::fromLatin1(Bancos()[size_t(i)].endereco);
+    m_pedido.EnderecoBanco = QString::fromLatin1(Bancos()[size_t(i)].endereco);
     MostraBrowser();
 }
 
@@ -191,19 +190,19 @@ void Apresentacao::Mnu_DicasEntrada_Click()
 {
     // The item has already changed its check mark when this runs: the new mark is
     // the switch.
-    Estado().DicasMostradas = true;
+    m_dicasMostradas = true;
     DefinicaoDicas::defineMostraDicas(m_c.Mnu_DicasEntrada->isChecked());
 }
 
 void Apresentacao::Activacao()
 {
-    if (Estado().DicasMostradas || m_aMostrarDica)
+    if (m_dicasMostradas || m_aMostrarDica)
         return;
     m_aMostrarDica = true; // the main window activates again while the tip is open
     const bool mostrada = frmTip::Mostra(contexto().janela, m_c.Mnu_DicasEntrada);
     m_aMostrarDica = false;
     if (mostrada) {
-        Estado().DicasMostradas = true;
+        m_dicasMostradas = true;
         // The mark shows the switch as saved: the user may have just turned tips
         // off.
         m_c.Mnu_DicasEntrada->setChecked(DefinicaoDicas::mostraDicas());

@@ -2,7 +2,7 @@
 // Help and presentation around the main window: the browser on the help pages
 // and the banks' sites, the manual item, the tip of the day with its menu
 // switch, and the animated picture.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 #include "extras/ContadorQuadros.h"
 #include "extras/frmBrowser.h"
 
@@ -55,12 +55,18 @@ public:
     std::vector<QPixmap> GifSrc; // GifSrc(1) is GifSrc[0]
     int GifFrameCount = 0;
     frmBrowser *Browser() const { return m_browser; }
+    // The browser's request, kept for its next opening.
+    const PedidoBrowser &Pedido() const { return m_pedido; }
+    // The tip of the day has been shown, or the user used its menu item, in this run.
+    bool DicasMostradas() const { return m_dicasMostradas; }
 
 private:
     void MostraBrowser();
     ControlosApresentacao m_c;
     std::array<EtiquetaClicavel *, 7> m_bancos{};
     QPointer<frmBrowser> m_browser;
+    PedidoBrowser m_pedido;
+    bool m_dicasMostradas = false;
     ContadorQuadros m_contador;
     bool m_gifCarregado = false;
     bool m_aMostrarDica = false;

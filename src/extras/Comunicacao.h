@@ -2,7 +2,7 @@
 // Mail and program update, as the main window offers them: the e-mail window and the mail
 // settings, the update explanation that hands the new version's address to the desktop and
 // ends the run, and the maker's notice of a new version to every customer.
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 #include "extras/EnvioEmail.h"
 
 class Frm_EnviaEmailNovaVersao;

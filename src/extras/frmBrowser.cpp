@@ -1,5 +1,4 @@
 #include "extras/frmBrowser.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
@@ -174,21 +173,20 @@ QString frmBrowser::LocationName() const
     return titulo.isEmpty() ? LocationURL().toString() : titulo;
 }
 
-void frmBrowser::Form_Load()
+void frmBrowser::Form_Load(const PedidoBrowser &pedido)
 {
-    const EstadoPrograma &e = Estado();
     StartingAddress.clear();
     bool escondeEndereco = false;
-    if (e.PaginaFAQ) {
+    if (pedido.PaginaFAQ) {
         StartingAddress = PaginaLocal(QStringLiteral("FAQ.htm"));
         escondeEndereco = true;
     }
-    if (e.PaginaNovidades) {
+    if (pedido.PaginaNovidades) {
         StartingAddress = PaginaLocal(QStringLiteral("Novidades.htm"));
         escondeEndereco = true;
     }
-    if (!e.EnderecoBanco.trimmed().isEmpty()) {
-        StartingAddress = e.EnderecoBanco.trimmed();
+    if (!pedido.EnderecoBanco.trimmed().isEmpty()) {
+        StartingAddress = pedido.EnderecoBanco.trimmed();
         escondeEndereco = true;
     }
     if (escondeEndereco) {

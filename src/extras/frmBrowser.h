@@ -15,16 +15,21 @@ class QLabel;
 class QToolBar;
 class VistaWeb;
 
+// What the browser shows when it opens: a help page, or a bank's site (which wins).
+struct PedidoBrowser {
+    bool PaginaFAQ = false, PaginaNovidades = false;
+    QString EnderecoBanco;
+};
+
 class frmBrowser : public QMainWindow
 {
     Q_OBJECT
 public:
-    // ligacao: the one connection (TabSites). The request variables (PaginaFAQ,
-    // PaginaNovidades, EnderecoBanco of Estado()) are read by Form_Load.
+    // ligacao: the one connection (TabSites).
     frmBrowser(QWidget *principal, std::function<BaseDados &()> ligacao);
     ~frmBrowser() override;
 
-    void Form_Load();
+    void Form_Load(const PedidoBrowser &pedido);
     void tbToolBar_ButtonClick(const QString &Key);
     void Combo1_Click();
     void timTimer_Timer();

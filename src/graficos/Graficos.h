@@ -5,7 +5,7 @@
 #include <QDate>
 #include <QPointer>
 
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 
 class Frm_Graficos;
 class Listagens;

@@ -1,5 +1,4 @@
 #include "import/SubsistemaImportacao.h"
-#include "admin/Frm_Tabelas.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
@@ -9,24 +8,11 @@
 #include "platform/CursorEspera.h"
 #include "platform/Mensagens.h"
 
-#include <QChildEvent>
 #include <QCoreApplication>
-#include <QWidget>
 
 SubsistemaImportacao::SubsistemaImportacao(const ContextoJanela &contexto, QObject *pai)
     : Subsistema(contexto, pai)
 {
-    if (contexto.janela)
-        contexto.janela->installEventFilter(this);
-}
-
-bool SubsistemaImportacao::eventFilter(QObject *objecto, QEvent *e)
-{
-    if (e->type() == QEvent::ChildPolished)
-        if (auto *tabelas = qobject_cast<Frm_Tabelas *>(static_cast<QChildEvent *>(e)->child()))
-            connect(tabelas, &Frm_Tabelas::Lbl_TituloModulo_DblClick, this,
-                    &SubsistemaImportacao::Lbl_TituloModulo_DblClick, Qt::UniqueConnection);
-    return Subsistema::eventFilter(objecto, e);
 }
 
 void SubsistemaImportacao::Lbl_TituloModulo_DblClick()
@@ -78,6 +64,6 @@ void SubsistemaImportacao::Lbl_TituloModulo_DblClick()
     }
     // The accounts' menu and an open grid now describe what is gone: the run ends, as the user
     // was told, and the next start shows the imported accounts.
-    FechaLigacao();
+    contexto().fechaLigacao();
     QCoreApplication::exit(0);
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The import subsystem: it has no menu entry. A double click on the title of the category
-// table window (Frm_Tabelas, opened from the main window) asks whether to import the side
-// database into accounts 5 and 6, imports, and ends the program.
-#include "app/Subsistema.h"
-
-class Frm_Tabelas;
+// table window (administration's Frm_Tabelas; the main window connects its signal here) asks
+// whether to import the side database into accounts 5 and 6, imports, and ends the program.
+#include "subsistemas/Subsistema.h"
 
 class SubsistemaImportacao : public Subsistema
 {
@@ -17,8 +15,4 @@ public:
     // status 0, without the closing steps (nothing of the grid is written over the imported
     // rows). Any failure is told and changes nothing; the program carries on.
     void Lbl_TituloModulo_DblClick();
-
-protected:
-    // Finds each category window as it is polished among the main window's children.
-    bool eventFilter(QObject *objecto, QEvent *e) override;
 };

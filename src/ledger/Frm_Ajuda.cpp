@@ -1,5 +1,4 @@
 #include "ledger/Frm_Ajuda.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/Imagens.h"
@@ -84,7 +83,7 @@ QString Frm_Ajuda::TextoAjuda(int topico)
     return t;
 }
 
-Frm_Ajuda::Frm_Ajuda(QWidget *dono) : QDialog(dono)
+Frm_Ajuda::Frm_Ajuda(QWidget *dono, int topico) : QDialog(dono), m_topico(topico)
 {
     setObjectName(QStringLiteral("Frm_Ajuda"));
     setWindowTitle(QStringLiteral("Ajuda"));
@@ -122,7 +121,7 @@ Frm_Ajuda::Frm_Ajuda(QWidget *dono) : QDialog(dono)
     branco.setColor(QPalette::WindowText, Qt::black);
     lblTipText->setPalette(branco);
     // A label breaks lines at "\n"; the texts are written with carriage returns.
-    lblTipText->setText(TextoAjuda(Estado().TopicoAjuda).replace(CR, QLatin1Char('\n')));
+    lblTipText->setText(TextoAjuda(m_topico).replace(CR, QLatin1Char('\n')));
 
     Label3 = new EtiquetaClicavel(QStringLiteral("Fechar"), this);
     Label3->setObjectName(QStringLiteral("Label3"));

@@ -1,5 +1,6 @@
 #pragma once
-// The small help window of the movement editor's fields: one fixed text chosen by TopicoAjuda.
+// The small help window of the movement editor's fields: one fixed text for the topic it is
+// opened on.
 #include <QDialog>
 
 class EtiquetaClicavel;
@@ -9,7 +10,9 @@ class Frm_Ajuda : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Frm_Ajuda(QWidget *dono);
+    Frm_Ajuda(QWidget *dono, int topico);
+
+    int Topico() const { return m_topico; }
 
     // The text of a topic (1 type, 2 document number, 3 category, 4 situation), line breaks as
     // carriage returns; any other topic has none.
@@ -19,4 +22,7 @@ public:
     QLabel *Picture1 = nullptr;
     QLabel *lblTipText = nullptr;
     EtiquetaClicavel *Label3 = nullptr;
+
+private:
+    int m_topico;
 };

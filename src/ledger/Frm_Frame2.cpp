@@ -1,7 +1,6 @@
 // The movement editor: its controls, the values it exchanges with the value-passing frame, and
 // its three buttons.
 #include "ledger/Frm_Frame2.h"
-#include "app/EstadoPrograma.h"
 #include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/Regional.h"
@@ -32,8 +31,8 @@ const QString Debito = QStringLiteral("Débito");
 
 } // namespace
 
-Frm_Frame2::Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo)
-    : QDialog(dono), m_frame(frame)
+Frm_Frame2::Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo, BaseDados &bd)
+    : QDialog(dono), m_frame(frame), m_bd(bd)
 {
     setObjectName(QStringLiteral("Frm_Frame2"));
     // No close box: the editor is left through its buttons. Escape or a close forced by the
@@ -53,9 +52,6 @@ Frm_Frame2::Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo)
         const QPoint canto = dono->pos();
         move(canto.x() + twips(1600), canto.y() + twips(2000));
     }
-    EstadoPrograma &estado = Estado();
-    estado.BloqueiaAutoCategoria = true;
-    estado.BloqueiaAutoSituacao = true;
     const bool criando = modo == ModoEdicao::Criacao;
     setWindowTitle(criando ? QStringLiteral(" Criação de NOVO Movimento ")
                            : QStringLiteral(" Alteração de Movimento "));
@@ -199,7 +195,7 @@ void Frm_Frame2::PreencheCategorias()
 {
     std::vector<Categoria> categorias;
     try {
-        categorias = TabelaCategorias::todas(Ligacao());
+        categorias = TabelaCategorias::todas(m_bd);
     } catch (const ErroBaseDados &erro) {
         MostraErro(erro);
         return;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <array>
 
+class BaseDados;
 class EtiquetaClicavel;
 class EtiquetaInformacao;
 class ErroBaseDados;
@@ -23,8 +24,8 @@ class Frm_Frame2 : public QDialog
     Q_OBJECT
 public:
     // `dono` is the main window (the editor sits at a fixed place from it); `frame` the frame
-    // the values pass through.
-    Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo);
+    // the values pass through; `bd` the connection the categories are read from and added to.
+    Frm_Frame2(QWidget *dono, ::Frame2 *frame, ModoEdicao modo, BaseDados &bd);
 
     void LeValoresFrame2();
     void DevolveValoresFrame2();
@@ -79,8 +80,12 @@ private:
     void MostraErro(const ErroBaseDados &erro);
 
     ::Frame2 *m_frame;
+    BaseDados &m_bd;
     bool m_botaoPremido = false;        // a button has put its result in the frame
     bool m_aFechar = false;
     bool m_aMudarTexto = false;         // the category text is being set by the editor itself
+    // No completion until the user types in the category box, nor while the quick category
+    // dialog is open for the text typed there.
+    bool m_bloqueiaAutoCategoria = true;
     bool m_verificacaoPendente = false; // the category box was left for a button, unchecked
 };

@@ -1,8 +1,6 @@
 // The movement editor's fields: the Enter chain, the type and amount keys, the category box's
 // auto-completion and lookup, and the help behind the field titles.
 #include "admin/Frm_Categoria.h"
-#include "app/EstadoPrograma.h"
-#include "app/ModuloArranque.h"
 #include "data/ErroBaseDados.h"
 #include "data/TabelaCategorias.h"
 #include "ledger/CompletaCategoria.h"
@@ -30,7 +28,7 @@ bool Frm_Frame2::eventFilter(QObject *alvo, QEvent *e)
         // Completion starts only once the user types in the category box: the text handed in
         // by the caller is shown as it is.
         if (categoria)
-            Estado().BloqueiaAutoCategoria = false;
+            m_bloqueiaAutoCategoria = false;
         if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)
             return TeclaEnter(alvo);
         // The type is chosen from its list only; arrow keys and F4 still work the list.
@@ -78,7 +76,7 @@ bool Frm_Frame2::TeclaEnter(QObject *alvo)
 
 void Frm_Frame2::Cmb_Categoria_Change()
 {
-    if (m_aMudarTexto || Estado().BloqueiaAutoCategoria)
+    if (m_aMudarTexto || m_bloqueiaAutoCategoria)
         return;
     m_aMudarTexto = true;
     CompletaCategoria(Cmb_Categoria, PosicaoAutoCompletar);
@@ -104,10 +102,9 @@ void Frm_Frame2::VerificaCategoria()
 {
     m_verificacaoPendente = false;
     const QString texto = Cmb_Categoria->currentText(); // not trimmed, and may be empty
-    EstadoPrograma &estado = Estado();
     std::optional<Categoria> categoria;
     try {
-        categoria = TabelaCategorias::procura(Ligacao(), texto);
+        categoria = TabelaCategorias::procura(m_bd, texto);
     } catch (const ErroBaseDados &erro) {
         MostraErro(erro);
         return;
@@ -115,13 +112,13 @@ void Frm_Frame2::VerificaCategoria()
     if (categoria) {
         if (!categoria->valor.zero() && TxtCampo[3]->text().trimmed().isEmpty())
             TxtCampo[3]->setText(categoria->valor.formata());
-        estado.BloqueiaAutoCategoria = false;
+        m_bloqueiaAutoCategoria = false;
         return;
     }
-    estado.BloqueiaAutoCategoria = true;
+    m_bloqueiaAutoCategoria = true;
     // The quick dialog stores the category and gives its name back; cancelled, the typed text
     // stays as it was.
-    const QString nome = Frm_Categoria::Cria(this, texto).value_or(texto);
+    const QString nome = Frm_Categoria::Cria(this, m_bd, texto).value_or(texto);
     PreencheCategorias();
     m_aMudarTexto = true;
     Cmb_Categoria->setEditText(nome);
@@ -155,7 +152,6 @@ void Frm_Frame2::Label1_Click(int indice)
     case 8: topico = 4; break; // "Situação"
     default: return;
     }
-    Estado().TopicoAjuda = topico;
-    Frm_Ajuda ajuda(this);
+    Frm_Ajuda ajuda(this, topico);
     ajuda.exec();
 }

@@ -9,8 +9,8 @@
 //   Razao_Movimentos.cpp   the editor's result, creation, change, deletion, write-back
 //   Razao_Fim.cpp          the write at the end of the run, and what a failure of it asks
 //   Razao_Interaccao.cpp   clicks and keys on the grid, movement details
-#include "app/Subsistema.h"
 #include "conta/ContaAberta.h"
+#include "subsistemas/Subsistema.h"
 #include "data/Dinheiro.h"
 #include "data/TabelaMovimentos.h"
 #include "ledger/ModoEdicao.h"

@@ -1,7 +1,6 @@
 // The account menu, the chosen and the open account, and what is remembered between runs.
 #include "ledger/Razao.h"
 #include "app/AvisoErroBaseDados.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_Password.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"
@@ -82,12 +81,10 @@ void Razao::AbreConta()
         return;
     }
 
-    Frm_Password prompt(contexto().janela);
-    prompt.exec();
-    const QString &digitada = Estado().PasswordDigitada;
-    const QString geral = Estado().PasswordGeral.trimmed();
+    const QString digitada = Frm_Password::Pede(contexto().janela);
+    const QString geral = contexto().passwordGeral();
     if (Texto::mesmaPassword(password, digitada)
-        || (!geral.isEmpty() && Texto::mesmaPassword(digitada, Estado().PasswordGeral))) {
+        || (!geral.trimmed().isEmpty() && Texto::mesmaPassword(digitada, geral))) {
         CarregaMovimentos();
         RepoePosicaoGrelha();
         return;

@@ -88,7 +88,7 @@ void Razao::AbreEditor()
     // way cannot repeat the result of an earlier edit.
     contexto().frame2->setResultado(ResultadoEditor::Cancelar);
     {
-        Frm_Frame2 editor(contexto().janela, contexto().frame2, m_modo);
+        Frm_Frame2 editor(contexto().janela, contexto().frame2, m_modo, contexto().ligacao());
         editor.exec();
     }
     TrataBotaoFrame2();

@@ -1,5 +1,4 @@
 #include "reports/Frm_Pesquisas.h"
-#include "app/EstadoPrograma.h"
 #include "ledger/CompletaCategoria.h"
 #include "platform/EtiquetaInformacao.h"
 #include "platform/Imagens.h"
@@ -152,7 +151,7 @@ void Frm_Pesquisas::Check2_Click()
 
 void Frm_Pesquisas::Cmb_CategoriaConsulta_Change()
 {
-    if (m_aMudarTexto || Estado().BloqueiaAutoCategoria)
+    if (m_aMudarTexto || BloqueiaAutoCategoria)
         return;
     m_aMudarTexto = true;
     CompletaCategoria(Cmb_CategoriaConsulta, PosicaoAutoCompletar);
@@ -166,7 +165,7 @@ bool Frm_Pesquisas::eventFilter(QObject *alvo, QEvent *e)
     const bool categoria =
         alvo == Cmb_CategoriaConsulta || alvo == Cmb_CategoriaConsulta->lineEdit();
     if (categoria)
-        Estado().BloqueiaAutoCategoria = false;
+        BloqueiaAutoCategoria = false;
     const int tecla = static_cast<QKeyEvent *>(e)->key();
     if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)
         return false;

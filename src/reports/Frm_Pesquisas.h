@@ -41,6 +41,8 @@ public:
 
     // Caret position to restore after a failed completion of this box.
     int PosicaoAutoCompletar = 0;
+    // No completion of the category box while set; a key in the box lifts it.
+    bool BloqueiaAutoCategoria = false;
 
 protected:
     bool eventFilter(QObject *alvo, QEvent *e) override;

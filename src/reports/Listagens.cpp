@@ -1,5 +1,4 @@
 #include "reports/Listagens.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_Password.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
@@ -233,13 +232,9 @@ void Listagens::Cmd_CancelaConsulta_Click()
 void Listagens::Mnu_Listagem1_Click()
 {
     TipoListagem = TipoDeListagem::ResumoContas;
-    EstadoPrograma &estado = Estado();
-    if (!estado.PasswordGeral.trimmed().isEmpty()) {
-        {
-            Frm_Password prompt(contexto().janela);
-            prompt.exec();
-        }
-        if (!Texto::mesmaPassword(estado.PasswordDigitada, estado.PasswordGeral)) {
+    const QString geral = contexto().passwordGeral();
+    if (!geral.trimmed().isEmpty()) {
+        if (!Texto::mesmaPassword(Frm_Password::Pede(contexto().janela), geral)) {
             MsgBox(QStringLiteral("A password do supervisor incorrecta..."));
             return;
         }

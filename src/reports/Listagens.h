@@ -5,7 +5,7 @@
 // "Bancos / saldos", "Extracto simples" and "Extracto detalhado" are wired here.
 #include <QString>
 
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 #include "reports/CrystalReport1.h"
 
 class Frm_Pesquisas;

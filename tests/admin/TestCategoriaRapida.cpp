@@ -2,6 +2,7 @@
 // 30 stored characters, the default amount's keys, and that only "Ok" stores anything.
 #include "admin/Frm_Categoria.h"
 #include "app/Frm_bancos.h"
+#include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
 #include "support/Dialogos.h"
 #include "support/MensagensGuionadas.h"
@@ -35,7 +36,7 @@ std::optional<QString> abre(Frm_bancos *janela, const QString &nome,
         if (c->isVisible())
             c->reject();
     });
-    return Frm_Categoria::Cria(janela, nome);
+    return Frm_Categoria::Cria(janela, Ligacao(), nome);
 }
 
 } // namespace

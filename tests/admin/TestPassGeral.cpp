@@ -1,6 +1,6 @@
 // Changing the general password through its dialog, and what it then opens.
+#include "admin/Administracao.h"
 #include "admin/Frm_PassGeral.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
 #include "platform/FlexGrid.h"
@@ -8,6 +8,7 @@
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
+#include "support/Subsistemas.h"
 #include "support/Teclado.h"
 
 #include <QAction>
@@ -26,6 +27,12 @@ QString guardada(PastaTeste &p)
     return p.bd()
         .consulta(QStringLiteral("SELECT campo2 FROM Tabempresa WHERE numempresa = 1"))
         .texto(QStringLiteral("campo2"));
+}
+
+// The general password the running program holds.
+QString emUso(const Frm_bancos *janela)
+{
+    return subsistemaDe<Administracao>(janela)->PasswordGeral();
 }
 
 void preenche(Frm_PassGeral *d, const QString &antiga, const QString &nova, const QString &outra)
@@ -63,7 +70,7 @@ private slots:
         QVERIFY(aindaAberta);
         QCOMPARE(caixas.textos(), (QStringList{Errada, Alterada}));
         QCOMPARE(guardada(pasta), QStringLiteral("MESTRE"));
-        QCOMPARE(Estado().PasswordGeral, QStringLiteral("MESTRE"));
+        QCOMPARE(emUso(janela.get()), QStringLiteral("MESTRE"));
     }
 
     // The old password and the repeated new one match as every password of the program does:
@@ -106,7 +113,7 @@ private slots:
         janela->Mnu_PassGeral->trigger();
         QCOMPARE(caixas.textos(), QStringList{Alterada});
         QCOMPARE(guardada(pasta), gravada);
-        QCOMPARE(Estado().PasswordGeral, gravada);
+        QCOMPARE(emUso(janela.get()), gravada);
     }
 
     void repeticaoDiferente()
@@ -126,7 +133,7 @@ private slots:
         QVERIFY(aindaAberta);
         QCOMPARE(caixas.textos(), QStringList{NaoCoincide});
         QCOMPARE(guardada(pasta), QStringLiteral("SEGREDO"));
-        QCOMPARE(Estado().PasswordGeral, QStringLiteral("SEGREDO"));
+        QCOMPARE(emUso(janela.get()), QStringLiteral("SEGREDO"));
     }
 
     void enterChegaAoValidarSemConfirmar()
@@ -186,7 +193,7 @@ private slots:
         janela->Mnu_PassGeral->trigger();
         QCOMPARE(caixas.textos(), QStringList{Alterada});
         QCOMPARE(guardada(pasta), QString());
-        QCOMPARE(Estado().PasswordGeral, QString());
+        QCOMPARE(emUso(janela.get()), QString());
 
         // Now only the account's own password opens it; an empty answer never does.
         respondePassword(QStringLiteral("mestre"));

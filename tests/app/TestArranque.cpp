@@ -1,16 +1,17 @@
 // Loading the main window: the start checks, the caption and menus, the start state, and what
 // the user is told when the installation is incomplete or the database damaged.
+#include "admin/Administracao.h"
 #include "app/Frm_Password.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "ledger/Frame2.h"
 #include "platform/EtiquetaClicavel.h"
 #include "platform/FlexGrid.h"
-#include "app/EstadoPrograma.h"
 #include "support/Dialogos.h"
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
+#include "support/Subsistemas.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -199,7 +200,8 @@ private slots:
         PastaTeste pasta;
         pasta.definePasswordGeral(QStringLiteral("MESTRE"));
         auto janela = pasta.iniciaPrograma();
-        QCOMPARE(Estado().PasswordGeral, QStringLiteral("MESTRE"));
+        QCOMPARE(subsistemaDe<Administracao>(janela.get())->PasswordGeral(),
+                 QStringLiteral("MESTRE"));
     }
 };
 

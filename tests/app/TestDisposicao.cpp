@@ -237,13 +237,13 @@ private slots:
             return new Frm_Password(j);
         });
         QTest::newRow("nova categoria") << FazJanela([](Frm_bancos *j) -> QWidget * {
-            return new Frm_Categoria(j, QStringLiteral("Reparações"));
+            return new Frm_Categoria(j, Ligacao(), QStringLiteral("Reparações"));
         });
         QTest::newRow("ajuda dos campos") << FazJanela([](Frm_bancos *j) -> QWidget * {
-            return new Frm_Ajuda(j);
+            return new Frm_Ajuda(j, 1);
         });
         QTest::newRow("aviso de copias de seguranca") << FazJanela([](Frm_bancos *j) -> QWidget * {
-            return new Frm_Backups([]() -> BaseDados & { return Ligacao(); }, j);
+            return new Frm_Backups([]() -> BaseDados & { return Ligacao(); }, 0, j);
         });
         QTest::newRow("dica do dia") << FazJanela([](Frm_bancos *j) -> QWidget * {
             return new frmTip(j, j->Mnu_DicasEntrada);

@@ -1,6 +1,5 @@
 // The password prompt hands over the trimmed text however it is left, and only through its
 // buttons or Enter.
-#include "app/EstadoPrograma.h"
 #include "app/Frm_Password.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
@@ -21,12 +20,10 @@ class TestPassword : public QObject
         Frm_Password prompt(nullptr);
         QTimer::singleShot(0, &prompt, [&] { accao(prompt); });
         prompt.exec();
-        return Estado().PasswordDigitada;
+        return prompt.Digitada();
     }
 
 private slots:
-    void init() { reiniciaEstado(); }
-
     void enterValidarESairSubmetem()
     {
         PastaTeste pasta;
@@ -50,7 +47,10 @@ private slots:
     void cadaAberturaComecaVazia()
     {
         PastaTeste pasta;
-        Estado().PasswordDigitada = QStringLiteral("anterior");
+        submete([](Frm_Password &p) {
+            QTest::keyClicks(p.Text1, QStringLiteral("anterior"));
+            QTest::keyClick(p.Text1, Qt::Key_Return);
+        });
         QCOMPARE(submete([](Frm_Password &p) {
                      QVERIFY(p.Text1->text().isEmpty());
                      QCOMPARE(p.Text1->echoMode(), QLineEdit::Password);

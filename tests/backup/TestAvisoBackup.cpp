@@ -2,11 +2,12 @@
 // and that it shows once per run, before the tip of the day.
 #include "ApoioBackup.h"
 #include "admin/Frm_PassGeral.h"
-#include "app/EstadoPrograma.h"
+#include "backup/Backups.h"
 #include "platform/BotaoQuebraTexto.h"
 #include "platform/EtiquetaInformacao.h"
 #include "support/MensagensGuionadas.h"
 #include "support/RegistoTestes.h"
+#include "support/Subsistemas.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,6 +20,8 @@ namespace {
 
 const QString Aviso31 =
     QStringLiteral("ATENÇÃO: JÁ NÃO FAZ COPIAS DE SEGURANÇA À  \n\n 31 DIAS!...");
+
+Backups *backups(const Frm_bancos *janela) { return subsistemaDe<Backups>(janela); }
 
 } // namespace
 
@@ -59,7 +62,7 @@ private slots:
                 {ultimo.isEmpty() ? QVariant() : QVariant(ultimo)});
         MensagensGuionadas caixas;
         int diasNaJanela = -1;
-        VigiaAviso vigia([&](Frm_Backups *) { diasNaJanela = Estado().DiasSemBackup; });
+        VigiaAviso vigia([&](Frm_Backups *f) { diasNaJanela = f->DiasSemBackup(); });
         Activacoes activacoes;
         auto janela = pasta.iniciaPrograma();
         QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
@@ -70,11 +73,11 @@ private slots:
             QCOMPARE(vigia.textos.value(0),
                      Frm_Backups::TextoDiasSemBackup(dias).replace(QLatin1Char('\r'),
                                                                    QLatin1Char('\n')));
-            QCOMPARE(Estado().DiasSemBackup, 0); // set back when the window closed
+            QCOMPARE(backups(janela.get())->DiasSemBackup(), 0); // set back when the window closed
         } else {
-            QCOMPARE(Estado().DiasSemBackup, dias);
+            QCOMPARE(backups(janela.get())->DiasSemBackup(), dias);
         }
-        QCOMPARE(Estado().AvisoBackupMostrado, aviso);
+        QCOMPARE(backups(janela.get())->AvisoBackupMostrado(), aviso);
         QCOMPARE(caixas.textos(), QStringList());
     }
 
@@ -123,7 +126,7 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
         QCOMPARE(vistos, QStringList{QStringLiteral("Frm_Backups")});
-        QVERIFY(Estado().AvisoBackupMostrado);
+        QVERIFY(backups(janela.get())->AvisoBackupMostrado());
         QCOMPARE(caixas.textos(), QStringList());
     }
 
@@ -140,7 +143,7 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         QVERIFY(activacoes.espera(janela.get())); // a reminder due opens in there
         QCOMPARE(vigia.aberturas, 1);
-        QCOMPARE(Estado().DiasSemBackup, 0);
+        QCOMPARE(backups(janela.get())->DiasSemBackup(), 0);
 
         aoAbrir<Frm_PassGeral>([](Frm_PassGeral *d) {
             if (d)
@@ -149,9 +152,9 @@ private slots:
         janela->Mnu_PassGeral->trigger();
         QVERIFY(reactiva(janela.get()));
         QVERIFY(reactiva(janela.get()));
-        QCOMPARE(Estado().DiasSemBackup, 61); // counted again on activation
+        QCOMPARE(backups(janela.get())->DiasSemBackup(), 61); // counted again on activation
         QCOMPARE(vigia.aberturas, 1);
-        QVERIFY(Estado().AvisoBackupMostrado);
+        QVERIFY(backups(janela.get())->AvisoBackupMostrado());
         QCOMPARE(caixas.textos(), QStringList());
     }
 
@@ -181,7 +184,7 @@ private slots:
         QCOMPARE(ultimoBackup(pasta), QStringLiteral("2027-01-01"));
         QVERIFY(QFileInfo::exists(ficheiro));
         QVERIFY(reactiva(janela.get()));
-        QCOMPARE(Estado().DiasSemBackup, 0);
+        QCOMPARE(backups(janela.get())->DiasSemBackup(), 0);
         QCOMPARE(vigia.aberturas, 1);
     }
 

@@ -1,7 +1,6 @@
 // The browser window: the help pages from the menu and the "Ultimas alterações"
 // link, the caption that follows the page, the banks' pictures, the user's site
 // list, and the manual item.
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
 #include "extras/Apresentacao.h"
@@ -13,6 +12,7 @@
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
+#include "support/Subsistemas.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -33,6 +33,12 @@ constexpr int Espera = 60000; // the web engine's first start, on a busy machine
 
 const QString TituloFAQ = QStringLiteral("Quorvel - Perguntas Frequentes");
 const QString TituloNovidades = QStringLiteral("Quorvel - Últimas Alterações");
+
+// What the browser is asked to show at its next opening.
+const PedidoBrowser &pedido(const Frm_bancos *janela)
+{
+    return subsistemaDe<Apresentacao>(janela)->Pedido();
+}
 
 frmBrowser *browser(Frm_bancos *janela)
 {
@@ -134,7 +140,7 @@ private slots:
         umaVoltaDoCiclo();
         QTRY_VERIFY_WITH_TIMEOUT(!b->Busy(), Espera);
         QCOMPARE(b->windowTitle(), TituloFAQ);
-        QVERIFY(Estado().PaginaNovidades); // the request is kept for the next opening
+        QVERIFY(pedido(janela.get()).PaginaNovidades); // the request is kept for the next opening
         fecha(b);
     }
 
@@ -162,8 +168,8 @@ private slots:
         frmBrowser *b = browser(janela.get());
         QVERIFY(b);
         QCOMPARE(b->StartingAddress, QStringLiteral("https://www.bancomontepio.pt"));
-        QCOMPARE(Estado().EnderecoBanco, QStringLiteral("https://www.bancomontepio.pt"));
-        QVERIFY(Estado().PaginaFAQ);
+        QCOMPARE(pedido(janela.get()).EnderecoBanco, QStringLiteral("https://www.bancomontepio.pt"));
+        QVERIFY(pedido(janela.get()).PaginaFAQ);
         QVERIFY(b->cboAddress->isHidden());
         QVERIFY(!janela->MSHFlexGrid1->isVisible()); // the start picture did not open the account
         fecha(b);

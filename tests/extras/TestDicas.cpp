@@ -1,8 +1,8 @@
 // The tip of the day: the tip file as the user wrote it, the switch in the
 // per-user settings and the menu item that mirrors it, and the window at the
 // first activation of a run.
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
+#include "extras/Apresentacao.h"
 #include "extras/FicheiroDicas.h"
 #include "extras/frmTip.h"
 #include "support/Dialogos.h"
@@ -10,6 +10,7 @@
 #include "support/MensagensGuionadas.h"
 #include "support/PastaTeste.h"
 #include "support/RegistoTestes.h"
+#include "support/Subsistemas.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,11 @@ void escreve(const QString &caminho, const QByteArray &dados)
     QFile f(caminho);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(dados);
+}
+
+bool dicasMostradas(const Frm_bancos *janela)
+{
+    return subsistemaDe<Apresentacao>(janela)->DicasMostradas();
 }
 
 QString definicao()
@@ -95,7 +101,7 @@ private slots:
         });
         auto janela = pasta.iniciaPrograma();
         QVERIFY(janela);
-        QTRY_VERIFY(Estado().DicasMostradas);
+        QTRY_VERIFY(dicasMostradas(janela.get()));
         QCOMPARE(titulo, QStringLiteral("Quorvel - Dica do Dia "));
         QVERIFY(caixaMarcada);
         QCOMPARE(vistas, QStringList(6, QStringLiteral("A única dica.")));
@@ -164,12 +170,12 @@ private slots:
         janela->Mnu_DicasEntrada->setChecked(true);
         janela->Form_Activate();
         QVERIFY(!janela->Mnu_DicasEntrada->isChecked());
-        QVERIFY(!Estado().DicasMostradas);
+        QVERIFY(!dicasMostradas(janela.get()));
 
         janela->Mnu_DicasEntrada->trigger();
         QVERIFY(janela->Mnu_DicasEntrada->isChecked());
         QCOMPARE(definicao(), QStringLiteral("1"));
-        QVERIFY(Estado().DicasMostradas);
+        QVERIFY(dicasMostradas(janela.get()));
         janela->Form_Activate();
         umaVoltaDoCiclo();
         QVERIFY(!abriu);
@@ -209,7 +215,7 @@ private slots:
         principal = janela.get();
         QCOMPARE(janela->Form_Load(), 0);
         janela->show();
-        QTRY_VERIFY(Estado().DicasMostradas);
+        QTRY_VERIFY(dicasMostradas(janela.get()));
         QCOMPARE(guardados.last(), guardado);
         QCOMPARE(marcasMenu.last(), guardado == QLatin1String("1"));
         QCOMPARE(janela->Mnu_DicasEntrada->isChecked(), guardado == QLatin1String("1"));

@@ -2,6 +2,7 @@
 // Helpers of the movement editor's tests: opening the real editor over a loaded main window,
 // typing non-ASCII text, and watching for the modal windows the editor opens by itself.
 #include "app/Frm_bancos.h"
+#include "app/ModuloArranque.h"
 #include "ledger/Frame2.h"
 #include "ledger/Frm_Frame2.h"
 #include "platform/EtiquetaClicavel.h"
@@ -54,7 +55,7 @@ inline void abreEditor(Frm_bancos *janela, ModoEdicao modo,
         if (d->isVisible())
             d->reject();
     });
-    Frm_Frame2 editor(janela, janela->Frame2, modo);
+    Frm_Frame2 editor(janela, janela->Frame2, modo, Ligacao());
     editor.exec();
 }
 

@@ -1,6 +1,5 @@
 // The "Contas" menu, opening accounts with and without passwords, and what a run remembers
 // for the next one.
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"

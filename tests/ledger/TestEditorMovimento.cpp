@@ -1,7 +1,6 @@
 // The movement editor driven as a user drives it: what it reads from the value-passing frame,
 // what it gives back and with which result code, the amount and category boxes, the Enter chain.
 #include "admin/Frm_Categoria.h"
-#include "app/EstadoPrograma.h"
 #include "data/BaseDados.h"
 #include "data/Regional.h"
 #include "ledger/ApoioEditor.h"

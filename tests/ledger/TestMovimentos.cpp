@@ -2,7 +2,6 @@
 // buttons and menus, a double click on the grid, the editor's answer, and what the database
 // holds afterwards.
 #include "ApoioLedger.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "data/BaseDados.h"
 #include "data/ErroBaseDados.h"

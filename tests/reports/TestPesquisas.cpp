@@ -1,7 +1,6 @@
 // The search frame: opening, captions, the Enter chain, the category completion and list,
 // what a reopening keeps, and "Fechar".
 #include "ApoioListagens.h"
-#include "app/EstadoPrograma.h"
 #include "data/BaseDados.h"
 #include "data/Relogio.h"
 #include "support/MensagensGuionadas.h"
@@ -128,12 +127,12 @@ private slots:
         escreve(c->lineEdit(), QStringLiteral("á"));
         QCOMPARE(c->currentText(), QStringLiteral("Água"));
 
-        // While the shared block is on, typing is taken as it is... but a key in this box lifts it.
-        Estado().BloqueiaAutoCategoria = true;
+        // While the block is on, typing is taken as it is... but a key in this box lifts it.
+        f->BloqueiaAutoCategoria = true;
         c->setEditText(QStringLiteral("rep"));
         QCOMPARE(c->currentText(), QStringLiteral("rep"));
         escreve(c->lineEdit(), QStringLiteral("a"));
-        QVERIFY(!Estado().BloqueiaAutoCategoria);
+        QVERIFY(!f->BloqueiaAutoCategoria);
     }
 
     void tabelaVaziaDeixaALista()

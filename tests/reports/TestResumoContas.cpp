@@ -1,7 +1,6 @@
 // The summary of all accounts: the supervisor password, the accounts and their total, and an
 // engine that starts each listing from nothing.
 #include "ApoioListagens.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_Password.h"
 #include "data/BaseDados.h"
 #include "support/Dialogos.h"

@@ -1,5 +1,4 @@
 #include "support/PastaTeste.h"
-#include "app/EstadoPrograma.h"
 #include "app/Frm_bancos.h"
 #include "app/ModuloArranque.h"
 #include "data/BaseDados.h"
@@ -13,7 +12,6 @@
 PastaTeste::PastaTeste(bool comBaseDados)
 {
     FechaLigacao();
-    reiniciaEstado();
     const QDir recursos(QStringLiteral(QUORVEL_RESOURCES_DIR));
     for (const QString &f : recursos.entryList(QDir::Files))
         if (!f.endsWith(QLatin1String(".sh")))

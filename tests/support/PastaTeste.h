@@ -1,6 +1,7 @@
 #pragma once
 // A fresh application folder for one test: the resources and a new quorvel.mdb in a temporary
-// directory, made the application folder, with the program-wide state reset. Removed at the end.
+// directory, made the application folder, with no connection open (the state of a run lives in
+// the main window's subsystems, so each new window starts fresh). Removed at the end.
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>

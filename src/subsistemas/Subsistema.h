@@ -29,6 +29,10 @@ struct ContextoJanela {
 
     // The one connection (open from the end of loading until the run ends).
     std::function<BaseDados &()> ligacao;
+    // Closes the connection cleanly (before the database file is replaced, or the run ends).
+    std::function<void()> fechaLigacao;
+    // Opens the connection again on the database file, as the start does. Throws ErroBaseDados.
+    std::function<void()> reabreLigacao;
     // Writes every row of the open account's grid back with its running balance, in one
     // transaction (before a listing, before the program ends on its own). Throws ErroBaseDados.
     std::function<void()> gravaTodasLinhas;
@@ -46,6 +50,14 @@ struct ContextoJanela {
     std::function<bool()> verificaContaSeleccionada;
     // The caption of Lbl_NomeDoBanco, the open account's name as the window shows it.
     std::function<QString()> nomeDoBanco;
+    // The general (supervisor) password as administration read or last stored it; it opens
+    // every account and the listing of all accounts when it is not blank.
+    std::function<QString()> passwordGeral;
+    // An account is open in the ledger.
+    std::function<bool()> contaAberta;
+    // The open account's movements read again into its grid (after rows were written behind
+    // the ledger's back). Throws ErroBaseDados.
+    std::function<void()> recarregaMovimentos;
 
     int numBancoActual() const; // the chosen account's number; 0 when it is not one
 };

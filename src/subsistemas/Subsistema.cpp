@@ -1,4 +1,4 @@
-#include "app/Subsistema.h"
+#include "subsistemas/Subsistema.h"
 #include "conta/ContaAberta.h"
 
 #include <QLineEdit>
