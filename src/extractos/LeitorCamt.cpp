@@ -101,7 +101,17 @@ namespace LeitorCamt {
 
 std::optional<FormatoExtracto> tipo(const QByteArray &conteudo)
 {
-    LeitorXml x(conteudo);
+    // The first elements are near the start: the reader gets the first 64 KB, cut where a
+    // character ends (UTF-8), or on a whole code unit (UTF-16).
+    qsizetype corte = std::min<qsizetype>(conteudo.size(), 64 * 1024);
+    if (corte < conteudo.size()) {
+        if (!conteudo.left(4096).contains('\0'))
+            while (corte > 0 && (static_cast<unsigned char>(conteudo[corte]) & 0xC0) == 0x80)
+                --corte;
+        else
+            corte &= ~qsizetype(3);
+    }
+    LeitorXml x(conteudo.left(corte));
     int elementos = 0;
     while (!x.fim() && elementos < 3) {
         if (x.seguinte() != LeitorXml::Inicio)

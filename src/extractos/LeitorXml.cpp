@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "extractos/CodificacaoTexto.h"
@@ -148,8 +149,22 @@ int LeitorXml::linha() const
 {
     const size_t ate = std::min(m_pos, m_d.size());
     if (ate > m_linhaPos) {
-        m_linha += int(std::count(m_d.begin() + qsizetype(m_linhaPos),
-                                  m_d.begin() + qsizetype(ate), '\n'));
+        // Eight bytes at a time: a byte equal to '\n' becomes zero, and each zero byte sets
+        // its top bit in the mask.
+        const char *p = m_d.data();
+        size_t i = m_linhaPos;
+        qint64 n = 0;
+        for (; i + 8 <= ate; i += 8) {
+            quint64 w;
+            std::memcpy(&w, p + i, 8);
+            w ^= 0x0A0A0A0A0A0A0A0Aull;
+            const quint64 zeros =
+                ~(((w & 0x7F7F7F7F7F7F7F7Full) + 0x7F7F7F7F7F7F7F7Full) | w | 0x7F7F7F7F7F7F7F7Full);
+            n += __builtin_popcountll(zeros);
+        }
+        for (; i < ate; ++i)
+            n += p[i] == '\n';
+        m_linha = int(std::min<qint64>(m_linha + n, INT_MAX));
         m_linhaPos = ate;
     }
     return m_linha;
@@ -225,11 +240,6 @@ QString LeitorXml::texto() const
                         : textoDe(m_texto);
 }
 
-bool LeitorXml::soEspacos() const
-{
-    return std::all_of(m_texto.begin(), m_texto.end(), espaco);
-}
-
 QString LeitorXml::atributo(std::string_view nome) const
 {
     for (const Atributo &a : m_atributos)
@@ -282,16 +292,24 @@ LeitorXml::Tipo LeitorXml::seguinte()
             return m_tipo = FimDocumento;
         }
         if (d[m_pos] != '<') {
-            size_t f = d.find('<', m_pos);
-            if (f == std::string_view::npos)
-                f = d.size();
+            // Most texts between tags are the indentation: told in one pass.
+            size_t f = m_pos;
+            while (f < d.size() && espaco(d[f]))
+                ++f;
+            const bool espacos = f >= d.size() || d[f] == '<';
+            if (!espacos) {
+                f = d.find('<', f);
+                if (f == std::string_view::npos)
+                    f = d.size();
+            }
             const std::string_view t = d.substr(m_pos, f - m_pos);
             if (m_abertos.empty()) {
-                if (!std::all_of(t.begin(), t.end(), espaco))
+                if (!espacos)
                     return falha(QStringLiteral("texto fora do elemento principal"));
                 m_pos = f;
                 continue;
             }
+            m_soEspacos = espacos;
             if (t.find('&') != std::string_view::npos) {
                 QByteArray b;
                 if (!entidades(t, b))
@@ -328,6 +346,7 @@ LeitorXml::Tipo LeitorXml::seguinte()
                 return falha(QStringLiteral("o documento acaba antes do fim"));
             m_texto = d.substr(m_pos + 9, f - m_pos - 9);
             m_textoBruto = true;
+            m_soEspacos = std::all_of(m_texto.begin(), m_texto.end(), espaco);
             m_pos = f + 3;
             return m_tipo = Texto;
         }

@@ -30,7 +30,7 @@ public:
     bool declaraNamespace(std::string_view parte) const;
     // Texto: the text, its entities replaced; whether it is white space alone.
     QString texto() const;
-    bool soEspacos() const;
+    bool soEspacos() const { return m_soEspacos; }
     // After Inicio: the texts of the element and of everything inside it, up to its end.
     QString textoElemento();
     // The line the reader is at (1 for the first).
@@ -51,6 +51,7 @@ private:
     QString m_erro;
     std::string_view m_nome, m_texto;
     bool m_textoBruto = false; // CDATA: taken as it is
+    bool m_soEspacos = false;
     std::vector<Atributo> m_atributos;
     std::vector<std::string_view> m_abertos; // qualified names of the open elements
     bool m_raizVista = false, m_fechoPendente = false;
