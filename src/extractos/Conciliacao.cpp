@@ -125,8 +125,10 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
     vistas.reserve(linhas.size());
     for (const LinhaExtracto &l : linhas) {
         QString base;
-        if (!l.idBanco.trimmed().isEmpty()) {
-            base = QStringLiteral("id:") + l.idBanco.trimmed();
+        if (const QString id = l.idBanco.trimmed(); !id.isEmpty()) {
+            base.reserve(id.size() + 12);
+            base += QLatin1String("id:");
+            base += id;
         } else {
             const QString texto = iso(l.data) + QLatin1Char('|')
                                   + QString::number(l.valor.centimos()) + QLatin1Char('|')
@@ -134,7 +136,9 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
             base = QStringLiteral("imp:") + impressaoCurta(texto);
         }
         const int n = ++vistas[base];
-        r.push_back(base + QLatin1Char('#') + QString::number(n));
+        base += QLatin1Char('#');
+        base += QString::number(n);
+        r.push_back(std::move(base));
     }
     return r;
 }
