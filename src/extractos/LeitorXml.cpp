@@ -310,10 +310,12 @@ LeitorXml::Tipo LeitorXml::seguinte()
                 continue;
             }
             m_soEspacos = espacos;
-            if (t.find('&') != std::string_view::npos) {
+            if (const size_t e = t.find('&'); e != std::string_view::npos) {
                 QByteArray b;
-                if (!entidades(t, b))
+                if (!entidades(t, b)) {
+                    m_pos += e; // the line of the first '&', near enough for the user
                     return falha(QStringLiteral("entidade desconhecida"));
+                }
             }
             m_pos = f;
             m_texto = t;
