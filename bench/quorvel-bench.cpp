@@ -66,7 +66,6 @@ int main(int argc, char *argv[])
     AplicaAspecto();
 
     imprimeCarga("no início");
-    if (qEnvironmentVariableIsSet("SO_EXTRACTOS_TMP")) { medeExtractos(); return 0; }
     imprimeCabecalho();
     // QUORVEL_BENCH_TAMANHOS="1000,10000" runs only those sizes (for profiling one of them).
     std::vector<int> tamanhos{1000, 10000, 100000};

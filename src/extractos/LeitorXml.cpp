@@ -108,7 +108,8 @@ LeitorXml::LeitorXml(const QByteArray &bytes) : m_dados(bytes)
             m_dados = CodificacaoTextos::descodifica(m_dados, c).toUtf8();
     } else {
         const std::string_view nome = codificacaoDeclarada(
-            std::string_view(m_dados.constData(), size_t(std::min<qsizetype>(m_dados.size(), 512))));
+            std::string_view(m_dados.constData(),
+                             size_t(std::min<qsizetype>(m_dados.size(), 512))));
         if (!nome.empty() && !semMaiusculas(nome, "utf-8") && !semMaiusculas(nome, "utf8")
             && !semMaiusculas(nome, "us-ascii") && !semMaiusculas(nome, "ascii")) {
             if (semMaiusculas(nome, "windows-1252") || semMaiusculas(nome, "cp1252")) {
@@ -158,8 +159,8 @@ int LeitorXml::linha() const
             quint64 w;
             std::memcpy(&w, p + i, 8);
             w ^= 0x0A0A0A0A0A0A0A0Aull;
-            const quint64 zeros =
-                ~(((w & 0x7F7F7F7F7F7F7F7Full) + 0x7F7F7F7F7F7F7F7Full) | w | 0x7F7F7F7F7F7F7F7Full);
+            constexpr quint64 Baixos = 0x7F7F7F7F7F7F7F7Full;
+            const quint64 zeros = ~(((w & Baixos) + Baixos) | w | Baixos);
             n += __builtin_popcountll(zeros);
         }
         for (; i < ate; ++i)
