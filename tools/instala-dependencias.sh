@@ -5,6 +5,8 @@ pacotes=(g++ cmake ninja-build pkg-config dpkg-dev
          qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
          qt6-webengine-dev libcurl4-openssl-dev
          libsqlcipher-dev sqlcipher fonts-dejavu-core
+         # SHA-256 of imported statements (OpenSSL's libcrypto, already under SQLCipher)
+         libssl-dev
          # spreadsheets out (xlsx; zlib for the zips we read and write), mail password in the
          # desktop secret store
          libxlsxwriter-dev zlib1g-dev qtkeychain-qt6-dev

@@ -1,6 +1,7 @@
 #include "extractos/CodificacaoTexto.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -98,8 +99,17 @@ CodificacaoTexto detecta(const QByteArray &bytes)
         if (zerosPares * 10 > amostra * 4 && zerosImpares * 20 < amostra)
             return CodificacaoTexto::Utf16Be;
     }
+    // Plain ASCII, eight bytes at a time: taken as Windows-1252, as the bytes below would.
+    const char *p = bytes.constData();
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        quint64 w;
+        std::memcpy(&w, p + i, 8);
+        if (w & 0x8080808080808080ull)
+            break;
+    }
     bool altos = false, c1 = false, a4 = false;
-    for (const char ch : bytes) {
+    for (const char ch : QByteArrayView(bytes).sliced(i)) {
         const auto b = static_cast<unsigned char>(ch);
         altos |= b >= 0x80;
         c1 |= b >= 0x80 && b <= 0x9F;

@@ -125,8 +125,10 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
     vistas.reserve(linhas.size());
     for (const LinhaExtracto &l : linhas) {
         QString base;
-        if (!l.idBanco.trimmed().isEmpty()) {
-            base = QStringLiteral("id:") + l.idBanco.trimmed();
+        if (const QString id = l.idBanco.trimmed(); !id.isEmpty()) {
+            base.reserve(id.size() + 12);
+            base += QLatin1String("id:");
+            base += id;
         } else {
             const QString texto = iso(l.data) + QLatin1Char('|')
                                   + QString::number(l.valor.centimos()) + QLatin1Char('|')
@@ -134,7 +136,9 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
             base = QStringLiteral("imp:") + impressaoCurta(texto);
         }
         const int n = ++vistas[base];
-        r.push_back(base + QLatin1Char('#') + QString::number(n));
+        base += QLatin1Char('#');
+        base += QString::number(n);
+        r.push_back(std::move(base));
     }
     return r;
 }
@@ -157,10 +161,15 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
     vistas.reserve(linhas.size());
     for (const LinhaExtracto &l : linhas) {
         const int n = ++vistas[Chave{diaDe(l.data), l.valor.centimos()}];
-        const QString base = iso(l.data) + QLatin1Char('|') + QString::number(l.valor.centimos());
-        const QString prefixo = l.idBanco.trimmed().isEmpty() ? QStringLiteral("val:")
-                                                              : QStringLiteral("vid:");
-        r.push_back(prefixo + base + QLatin1Char('#') + QString::number(n));
+        QString k;
+        k.reserve(40);
+        k += l.idBanco.trimmed().isEmpty() ? QLatin1String("val:") : QLatin1String("vid:");
+        k += iso(l.data);
+        k += QLatin1Char('|');
+        k += QString::number(l.valor.centimos());
+        k += QLatin1Char('#');
+        k += QString::number(n);
+        r.push_back(std::move(k));
     }
     return r;
 }
@@ -224,10 +233,20 @@ PlanoConciliacao planeia(const Entrada &e)
     for (size_t j = 0; j < plano.porVerificar.size(); ++j)
         plano.indicePorChave.emplace(plano.porVerificar[j].numAutomatico, j);
 
-    // Movements to verify by amount, each list by date.
-    std::unordered_map<qint64, std::vector<size_t>> porValor;
+    // Movements to verify by amount, then by date (their order in porVerificar): one sorted
+    // array, no list per amount.
+    struct PorValor {
+        qint64 centimos, dia;
+        size_t j;
+    };
+    std::vector<PorValor> porValor;
+    porValor.reserve(plano.porVerificar.size());
     for (size_t j = 0; j < plano.porVerificar.size(); ++j)
-        porValor[valorDe(plano.porVerificar[j]).centimos()].push_back(j);
+        porValor.push_back({valorDe(plano.porVerificar[j]).centimos(),
+                            plano.porVerificar[j].data.toJulianDay(), j});
+    std::sort(porValor.begin(), porValor.end(), [](const PorValor &a, const PorValor &b) {
+        return a.centimos != b.centimos ? a.centimos < b.centimos : a.j < b.j;
+    });
 
     std::vector<Par> pares;
     for (size_t i = 0; i < plano.linhas.size(); ++i) {
@@ -236,21 +255,20 @@ PlanoConciliacao planeia(const Entrada &e)
             l.decisao = DecisaoLinha::JaImportado;
             continue;
         }
-        const auto grupo = porValor.find(l.linha.valor.centimos());
-        if (grupo == porValor.end() || !l.linha.data.isValid())
+        if (!l.linha.data.isValid())
             continue;
+        const qint64 centimos = l.linha.valor.centimos();
         const qint64 dia = l.linha.data.toJulianDay();
-        const std::vector<size_t> &js = grupo->second;
-        auto j = std::lower_bound(js.begin(), js.end(), dia - DiasTolerancia,
-                                  [&](size_t k, qint64 d) {
-                                      return plano.porVerificar[k].data.toJulianDay() < d;
+        auto j = std::lower_bound(porValor.begin(), porValor.end(), dia - DiasTolerancia,
+                                  [&](const PorValor &k, qint64 d) {
+                                      return k.centimos != centimos ? k.centimos < centimos
+                                                                    : k.dia < d;
                                   });
-        for (; j != js.end(); ++j) {
-            const Movimento &m = plano.porVerificar[*j];
-            const qint64 distancia = m.data.toJulianDay() - dia;
+        for (; j != porValor.end() && j->centimos == centimos; ++j) {
+            const qint64 distancia = j->dia - dia;
             if (distancia > DiasTolerancia)
                 break;
-            pares.push_back({std::abs(distancia), 0, i, *j});
+            pares.push_back({std::abs(distancia), 0, i, j->j});
         }
     }
     // Likeness matters only where a line or a movement has a choice.

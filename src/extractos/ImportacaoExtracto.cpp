@@ -8,9 +8,10 @@
 #include "data/Texto.h"
 #include "extractos/LeitorExtracto.h"
 
-#include <QCryptographicHash>
 #include <QFileInfo>
 #include <algorithm>
+#include <charconv>
+#include <openssl/sha.h>
 #include <sqlite3.h>
 
 namespace ImportacaoExtracto {
@@ -31,39 +32,64 @@ constexpr int DigitosMinimos = 6;
 
 QString hashDe(const QByteArray &bytes)
 {
+    unsigned char h[SHA256_DIGEST_LENGTH];
+    SHA256(reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(bytes.size()), h);
     return QString::fromLatin1(
-        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+        QByteArray(reinterpret_cast<const char *>(h), SHA256_DIGEST_LENGTH).toHex());
 }
 
-// FNV-1a, 64 bits, over the fields' UTF-8 with a separator: enough to tell an edit (nobody
-// forges one against himself), and quick for tens of thousands of movements.
-QString impressaoDe(const QStringList &campos)
+// FNV-1a, 64 bits, over the fields' UTF-8, each followed by a separator: enough to tell an
+// edit (nobody forges one against himself), and quick for tens of thousands of movements. The
+// bytes are hashed as they are made, without a copy of the texts.
+class Impressao
 {
-    quint64 h = 14695981039346656037ull;
-    const auto junta = [&h](quint8 b) {
-        h ^= b;
-        h *= 1099511628211ull;
-    };
-    for (const QString &c : campos) {
-        for (const char b : c.toUtf8())
-            junta(quint8(b));
-        junta(0x1f);
+public:
+    Impressao &texto(const QString &t)
+    {
+        const auto *p = reinterpret_cast<const char16_t *>(t.utf16());
+        const qsizetype n = t.size();
+        qsizetype i = 0;
+        while (i < n && p[i] < 0x80)
+            byte(quint8(p[i++]));
+        if (i < n)
+            for (const char b : QStringView(t).sliced(i).toUtf8())
+                byte(quint8(b));
+        byte(0x1f);
+        return *this;
     }
-    return QString::number(h, 16).rightJustified(16, QLatin1Char('0'));
-}
+    Impressao &numero(qint64 v)
+    {
+        char b[24];
+        const auto r = std::to_chars(b, b + sizeof b, v);
+        for (const char *c = b; c < r.ptr; ++c)
+            byte(quint8(*c));
+        byte(0x1f);
+        return *this;
+    }
+    QString hex() const { return QString::number(m_h, 16).rightJustified(16, QLatin1Char('0')); }
+
+private:
+    void byte(quint8 b)
+    {
+        m_h ^= b;
+        m_h *= 1099511628211ull;
+    }
+    quint64 m_h = 14695981039346656037ull;
+};
 
 // The fields of a movement row a later edit changes (not Saldo or Alterou, which every
 // write-back of the grid rewrites).
-QStringList camposLinha(const QString &dataIso, const QString &numero, const QString &descricao,
-                        const QString &s, qint64 debito, qint64 credito, int numBanco)
+Impressao &impressaoLinha(Impressao &i, const QString &dataIso, const QString &numero,
+                          const QString &descricao, const QString &s, qint64 debito,
+                          qint64 credito, int numBanco)
 {
-    return {dataIso, numero, descricao, s, QString::number(debito), QString::number(credito),
-            QString::number(numBanco)};
+    return i.texto(dataIso).texto(numero).texto(descricao).texto(s).numero(debito)
+        .numero(credito).numero(numBanco);
 }
 
-QStringList camposExtras(const ExtrasMovimento &e)
+Impressao &impressaoExtras(Impressao &i, const ExtrasMovimento &e)
 {
-    return {e.categoria, e.categoria1, e.observacoes};
+    return i.texto(e.categoria).texto(e.categoria1).texto(e.observacoes);
 }
 
 QString periodo(const QDate &a, const QDate &b)
@@ -76,7 +102,6 @@ QString periodo(const QDate &a, const QDate &b)
 std::vector<Movimento> movimentosDaConta(BaseDados &bd, int numBanco)
 {
     std::vector<Movimento> r;
-    r.reserve(size_t(TabelaMovimentos::conta(bd, numBanco)));
     Comando c = bd.prepara(QStringLiteral(
         "SELECT NumAutomatico, Data, Numero, Descricao, S, Debito, Credito FROM TabBancos1Det "
         "WHERE NumBanco = ? ORDER BY Data ASC, NumAutomatico ASC"));
@@ -262,6 +287,7 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
     Comando marca = bd.prepara(QStringLiteral(
         "UPDATE TabBancos1Det SET S = 'V' WHERE NumAutomatico = ? AND NumBanco = ? "
         "AND COALESCE(S, '') = ?"));
+    const QString v = QStringLiteral("V");
     std::vector<LinhaImportada> linhas;
     linhas.reserve(size_t(r.novos + r.conciliados));
     for (const LinhaPlano &l : plano.linhas) {
@@ -294,11 +320,10 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
                 extras.liga(5, e.observacoes);
                 executa(extras);
             }
-            QStringList campos = camposLinha(data, numero, descricao, QStringLiteral("V"),
-                                             debito, credito, n);
-            campos << camposExtras(e);
-            linhas.push_back(
-                {l.chave, l.chaveValor, AccaoLinha::Criou, chave, {}, impressaoDe(campos)});
+            Impressao imp;
+            impressaoLinha(imp, data, numero, descricao, v, debito, credito, n);
+            impressaoExtras(imp, e);
+            linhas.push_back({l.chave, l.chaveValor, AccaoLinha::Criou, chave, {}, imp.hex()});
         } else if (l.decisao == DecisaoLinha::Conciliado) {
             const Movimento *m = Conciliacao::movimento(plano, l.movimento);
             if (!m)
@@ -313,12 +338,11 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
                     QStringLiteral("O movimento de %1 \"%2\" foi alterado entretanto.\r\r"
                                    "Nada foi importado; abra o extracto de novo.")
                         .arg(Regional::formataData(m->data), m->descricao));
-            const QStringList campos = camposLinha(
-                Conciliacao::iso(m->data), m->numero, m->descricao, QStringLiteral("V"),
-                m->debito.centimos(), m->credito.centimos(), n);
-            linhas.push_back(
-                {l.chave, l.chaveValor, AccaoLinha::Marcou, m->numAutomatico, m->situacao,
-                 impressaoDe(campos)});
+            Impressao imp;
+            impressaoLinha(imp, Conciliacao::iso(m->data), m->numero, m->descricao, v,
+                           m->debito.centimos(), m->credito.centimos(), n);
+            linhas.push_back({l.chave, l.chaveValor, AccaoLinha::Marcou, m->numAutomatico,
+                              m->situacao, imp.hex()});
         }
     }
     Importacao i;
@@ -346,12 +370,13 @@ QString impressaoActual(BaseDados &bd, qint64 numAutomatico, int numBanco, bool 
     c.liga(1, numAutomatico);
     if (!c.avanca() || c.inteiro(6) != numBanco)
         return {};
-    QStringList campos = camposLinha(c.texto(0), c.texto(1), c.texto(2), c.texto(3),
-                                     c.inteiro(4), c.inteiro(5), int(c.inteiro(6)));
+    Impressao imp;
+    impressaoLinha(imp, c.texto(0), c.texto(1), c.texto(2), c.texto(3), c.inteiro(4),
+                   c.inteiro(5), int(c.inteiro(6)));
     if (comExtras)
-        campos << camposExtras(
-            TabelaDetOutros::le(bd, numAutomatico, numBanco).value_or(ExtrasMovimento{}));
-    return impressaoDe(campos);
+        impressaoExtras(
+            imp, TabelaDetOutros::le(bd, numAutomatico, numBanco).value_or(ExtrasMovimento{}));
+    return imp.hex();
 }
 
 ResultadoAnulacao anulaUltima(BaseDados &bd, int numBanco)

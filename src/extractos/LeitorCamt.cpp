@@ -1,32 +1,23 @@
 #include "extractos/LeitorCamt.h"
 
-#include <QXmlStreamReader>
+#include <string>
 
 #include "extractos/ErroExtracto.h"
 #include "extractos/LeitorCampos.h"
+#include "extractos/LeitorXml.h"
 
 namespace {
-
-int linhaDe(const QXmlStreamReader &x) { return int(std::min<qint64>(x.lineNumber(), INT_MAX)); }
 
 [[noreturn]] void falha(const QString &nome, int linha, const QString &motivo)
 {
     throw ErroExtracto(nome, linha, motivo);
 }
 
-// The path of local names from the statement down, as "Ntry/NtryDtls/TxDtls/Refs/EndToEndId".
-struct Leitura {
-    QXmlStreamReader x;
-    QString nome;
-    QStringList caminho;
-    explicit Leitura(const QByteArray &b, const QString &n) : x(b), nome(n) {}
-
-    [[noreturn]] void danificado()
-    {
-        falha(nome, linhaDe(x), QStringLiteral("o XML está danificado ou incompleto (%1).")
-                                    .arg(x.errorString()));
-    }
-};
+[[noreturn]] void danificado(const QString &nome, const LeitorXml &x)
+{
+    falha(nome, x.linha(),
+          QStringLiteral("o XML está danificado ou incompleto (%1).").arg(x.erro()));
+}
 
 QDate dataIso(const QString &t) { return LeitorCampos::data(t.left(10), FormaData::AnoMesDia); }
 
@@ -110,16 +101,25 @@ namespace LeitorCamt {
 
 std::optional<FormatoExtracto> tipo(const QByteArray &conteudo)
 {
-    QXmlStreamReader x(conteudo);
+    // The first elements are near the start: the reader gets the first 64 KB, cut where a
+    // character ends (UTF-8), or on a whole code unit (UTF-16).
+    qsizetype corte = std::min<qsizetype>(conteudo.size(), 64 * 1024);
+    if (corte < conteudo.size()) {
+        if (!conteudo.left(4096).contains('\0'))
+            while (corte > 0 && (static_cast<unsigned char>(conteudo[corte]) & 0xC0) == 0x80)
+                --corte;
+        else
+            corte &= ~qsizetype(3);
+    }
+    LeitorXml x(conteudo.left(corte));
     int elementos = 0;
-    while (!x.atEnd() && elementos < 3) {
-        if (x.readNext() != QXmlStreamReader::StartElement)
+    while (!x.fim() && elementos < 3) {
+        if (x.seguinte() != LeitorXml::Inicio)
             continue;
         ++elementos;
-        const QStringView ns = x.namespaceUri();
-        if (x.name() == u"BkToCstmrStmt" || ns.contains(u"camt.053"))
+        if (x.nome() == "BkToCstmrStmt" || x.declaraNamespace("camt.053"))
             return FormatoExtracto::Camt053;
-        if (x.name() == u"BkToCstmrAcctRpt" || ns.contains(u"camt.052"))
+        if (x.nome() == "BkToCstmrAcctRpt" || x.declaraNamespace("camt.052"))
             return FormatoExtracto::Camt052;
     }
     return std::nullopt;
@@ -130,106 +130,114 @@ std::vector<Extracto> le(const QByteArray &conteudo, const QString &nome)
     const auto formato = tipo(conteudo);
     if (!formato)
         falha(nome, 0, QStringLiteral("não é um extracto camt.052 nem camt.053."));
-    Leitura r(conteudo, nome);
-    QXmlStreamReader &x = r.x;
-    QStringList &cam = r.caminho; // local names below the statement
+    LeitorXml x(conteudo);
+    // The path of local names from the statement down, "Ntry/NtryDtls/TxDtls/Refs/EndToEndId",
+    // and where each level starts in it.
+    std::string caminho;
+    std::vector<size_t> niveis;
     std::vector<Extracto> extractos;
     bool noExtracto = false;
     Saldo saldo;
     Entrada entrada;
     bool naEntrada = false, noSaldo = false;
-    while (!x.atEnd()) {
-        const auto t = x.readNext();
-        if (t == QXmlStreamReader::StartElement) {
-            const QString n = x.name().toString();
+    while (!x.fim()) {
+        const auto t = x.seguinte();
+        if (t == LeitorXml::Inicio) {
+            const std::string_view n = x.nome();
             if (!noExtracto) {
-                if (n == u"Stmt" || n == u"Rpt") {
+                if (n == "Stmt" || n == "Rpt") {
                     noExtracto = true;
-                    cam.clear();
+                    caminho.clear();
+                    niveis.clear();
                     extractos.emplace_back();
                     extractos.back().formato = *formato;
                 }
                 continue;
             }
-            cam << n;
-            if (cam.size() == 1 && n == u"Bal") {
+            niveis.push_back(caminho.size());
+            if (!caminho.empty())
+                caminho += '/';
+            caminho += n;
+            if (niveis.size() == 1 && n == "Bal") {
                 noSaldo = true;
                 saldo = Saldo{};
-                saldo.linha = linhaDe(x);
-            } else if (cam.size() == 1 && n == u"Ntry") {
+                saldo.linha = x.linha();
+            } else if (niveis.size() == 1 && n == "Ntry") {
                 naEntrada = true;
                 entrada = Entrada{};
-                entrada.linha = linhaDe(x);
+                entrada.linha = x.linha();
             }
-            if (naEntrada && cam.size() == 2 && n == u"Amt")
-                entrada.moeda = x.attributes().value(QLatin1String("Ccy")).toString();
-            if (noSaldo && cam.size() == 2 && n == u"Amt" && extractos.back().moeda.isEmpty())
-                extractos.back().moeda = x.attributes().value(QLatin1String("Ccy")).toString();
-        } else if (t == QXmlStreamReader::Characters && noExtracto && !cam.isEmpty()
-                   && !x.isWhitespace()) {
-            const QString texto = x.text().toString();
-            const QString caminho = cam.join(u'/');
+            if (naEntrada && niveis.size() == 2 && n == "Amt")
+                entrada.moeda = x.atributo("Ccy");
+            if (noSaldo && niveis.size() == 2 && n == "Amt" && extractos.back().moeda.isEmpty())
+                extractos.back().moeda = x.atributo("Ccy");
+        } else if (t == LeitorXml::Texto && noExtracto && !niveis.empty() && !x.soEspacos()) {
+            const std::string_view c = caminho;
             Extracto &e = extractos.back();
-            if (caminho == u"Acct/Id/IBAN") {
-                e.iban += texto.simplified().remove(u' ');
-            } else if (caminho == u"Acct/Id/Othr/Id" && e.iban.isEmpty()) {
-                e.iban = texto.simplified().remove(u' ');
-            } else if (caminho == u"Acct/Ccy") {
-                e.moeda = texto.trimmed();
+            if (c == "Acct/Id/IBAN") {
+                e.iban += x.texto().simplified().remove(u' ');
+            } else if (c == "Acct/Id/Othr/Id" && e.iban.isEmpty()) {
+                e.iban = x.texto().simplified().remove(u' ');
+            } else if (c == "Acct/Ccy") {
+                e.moeda = x.texto().trimmed();
             } else if (noSaldo) {
-                if (caminho == u"Bal/Tp/CdOrPrtry/Cd")
-                    saldo.tipo += texto.trimmed();
-                else if (caminho == u"Bal/Amt")
-                    saldo.valor += texto;
-                else if (caminho == u"Bal/CdtDbtInd")
-                    saldo.indicador += texto.trimmed();
-                else if (caminho == u"Bal/Dt/Dt" || caminho == u"Bal/Dt/DtTm")
-                    saldo.data += texto.trimmed();
+                if (c == "Bal/Tp/CdOrPrtry/Cd")
+                    saldo.tipo += x.texto().trimmed();
+                else if (c == "Bal/Amt")
+                    saldo.valor += x.texto();
+                else if (c == "Bal/CdtDbtInd")
+                    saldo.indicador += x.texto().trimmed();
+                else if (c == "Bal/Dt/Dt" || c == "Bal/Dt/DtTm")
+                    saldo.data += x.texto().trimmed();
             } else if (naEntrada) {
-                const QString &ult = cam.back();
-                if (caminho == u"Ntry/Amt")
-                    entrada.valor += texto;
-                else if (caminho == u"Ntry/CdtDbtInd")
-                    entrada.indicador += texto.trimmed();
-                else if (caminho == u"Ntry/Sts" || caminho == u"Ntry/Sts/Cd")
-                    entrada.estado += texto.trimmed();
-                else if (caminho == u"Ntry/BookgDt/Dt" || caminho == u"Ntry/BookgDt/DtTm")
-                    entrada.dataLanc += texto.trimmed();
-                else if (caminho == u"Ntry/ValDt/Dt" || caminho == u"Ntry/ValDt/DtTm")
-                    entrada.dataValor += texto.trimmed();
-                else if (caminho == u"Ntry/AcctSvcrRef")
-                    entrada.refBanco += texto;
-                else if (caminho == u"Ntry/NtryRef")
-                    entrada.ref += texto;
-                else if (caminho == u"Ntry/AddtlNtryInf")
-                    entrada.infoEntrada += texto;
-                else if (caminho.startsWith(u"Ntry/NtryDtls/TxDtls/")) {
-                    const QString sub = caminho.mid(21);
-                    if (sub == u"Refs/EndToEndId" && entrada.fimAFim.isEmpty())
-                        entrada.fimAFim = texto;
-                    else if (sub == u"Refs/AcctSvcrRef" && entrada.refTx.isEmpty())
-                        entrada.refTx = texto;
-                    else if (sub == u"Refs/ChqNb" && entrada.cheque.isEmpty())
-                        entrada.cheque = texto;
-                    else if (sub == u"RmtInf/Ustrd")
-                        entrada.ustrd << texto;
-                    else if (sub == u"AddtlTxInf")
-                        entrada.infoTx += texto;
-                    else if (ult == u"Nm" && sub.startsWith(u"RltdPties/")
+                if (c == "Ntry/Amt")
+                    entrada.valor += x.texto();
+                else if (c == "Ntry/CdtDbtInd")
+                    entrada.indicador += x.texto().trimmed();
+                else if (c == "Ntry/Sts" || c == "Ntry/Sts/Cd")
+                    entrada.estado += x.texto().trimmed();
+                else if (c == "Ntry/BookgDt/Dt" || c == "Ntry/BookgDt/DtTm")
+                    entrada.dataLanc += x.texto().trimmed();
+                else if (c == "Ntry/ValDt/Dt" || c == "Ntry/ValDt/DtTm")
+                    entrada.dataValor += x.texto().trimmed();
+                else if (c == "Ntry/AcctSvcrRef")
+                    entrada.refBanco += x.texto();
+                else if (c == "Ntry/NtryRef")
+                    entrada.ref += x.texto();
+                else if (c == "Ntry/AddtlNtryInf")
+                    entrada.infoEntrada += x.texto();
+                else if (c.substr(0, 21) == "Ntry/NtryDtls/TxDtls/") {
+                    const std::string_view sub = c.substr(21);
+                    const std::string_view ult = c.substr(niveis.back() + 1);
+                    if (sub == "Refs/EndToEndId" && entrada.fimAFim.isEmpty())
+                        entrada.fimAFim = x.texto();
+                    else if (sub == "Refs/AcctSvcrRef" && entrada.refTx.isEmpty())
+                        entrada.refTx = x.texto();
+                    else if (sub == "Refs/ChqNb" && entrada.cheque.isEmpty())
+                        entrada.cheque = x.texto();
+                    else if (sub == "RmtInf/Ustrd")
+                        entrada.ustrd << x.texto();
+                    else if (sub == "AddtlTxInf")
+                        entrada.infoTx += x.texto();
+                    else if (ult == "Nm" && sub.substr(0, 10) == "RltdPties/"
                              && entrada.nomeParte.isEmpty())
-                        entrada.nomeParte = texto;
+                        entrada.nomeParte = x.texto();
                 }
             }
-        } else if (t == QXmlStreamReader::EndElement && noExtracto) {
-            if (cam.isEmpty()) {
+        } else if (t == LeitorXml::Fim && noExtracto) {
+            if (niveis.empty()) {
                 noExtracto = false; // end of Stmt / Rpt
                 continue;
             }
-            const QString n = cam.takeLast();
-            if (cam.isEmpty() && n == u"Bal") {
+            const bool topo = niveis.size() == 1;
+            const bool bal = topo && std::string_view(caminho) == "Bal";
+            const bool ntry = topo && std::string_view(caminho) == "Ntry";
+            caminho.resize(niveis.back());
+            niveis.pop_back();
+            if (bal) {
                 poeSaldo(extractos.back(), saldo, nome);
                 noSaldo = false;
-            } else if (cam.isEmpty() && n == u"Ntry") {
+            } else if (ntry) {
                 naEntrada = false;
                 // Pending and information-only entries are not booked yet.
                 if (entrada.estado != u"PDNG" && entrada.estado != u"INFO")
@@ -239,8 +247,8 @@ std::vector<Extracto> le(const QByteArray &conteudo, const QString &nome)
             }
         }
     }
-    if (x.hasError())
-        r.danificado();
+    if (x.temErro())
+        danificado(nome, x);
     if (extractos.empty())
         falha(nome, 0, QStringLiteral("o ficheiro camt não tem nenhum extracto."));
     return extractos;

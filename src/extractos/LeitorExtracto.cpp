@@ -1,6 +1,7 @@
 #include "extractos/LeitorExtracto.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "extractos/AdivinhaCsv.h"
 #include "extractos/CodificacaoTexto.h"
@@ -89,7 +90,9 @@ std::vector<Extracto> leTabela(const QByteArray &conteudo, const QString &nome,
 
 FormatoExtracto reconheceFormato(const QByteArray &conteudo, const QString &nome)
 {
-    if (conteudo.trimmed().isEmpty())
+    if (std::all_of(conteudo.begin(), conteudo.end(), [](char c) {
+            return c == ' ' || (c >= '\t' && c <= '\r');
+        }))
         throw ErroExtracto(nome, 0, QStringLiteral("o ficheiro está vazio."));
     if (conteudo.startsWith("PK\x03\x04")) {
         if (LeitorXlsx::ehXlsx(conteudo))

@@ -1,11 +1,11 @@
 #include "extractos/LeitorOfx.h"
 
-#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 
 #include "extractos/CodificacaoTexto.h"
 #include "extractos/ErroExtracto.h"
+#include "extractos/LeitorXml.h"
 #include "extractos/LeitorCampos.h"
 
 namespace {
@@ -272,23 +272,25 @@ std::vector<Extracto> le1(const QByteArray &conteudo, const QString &nome)
 
 std::vector<Extracto> le2(const QByteArray &conteudo, const QString &nome)
 {
-    QXmlStreamReader x(conteudo);
+    LeitorXml x(conteudo);
     Interpretacao ofx(FormatoExtracto::Ofx2, nome);
     QString pendente, texto;
     int linhaPendente = 0;
-    auto linhaAgora = [&] { return int(std::min<qint64>(x.lineNumber(), INT_MAX)); };
-    while (!x.atEnd()) {
-        const auto t = x.readNext();
-        if (t == QXmlStreamReader::StartElement) {
+    const auto maiusculas = [](std::string_view n) {
+        return QString::fromUtf8(n.data(), qsizetype(n.size())).toUpper();
+    };
+    while (!x.fim()) {
+        const auto t = x.seguinte();
+        if (t == LeitorXml::Inicio) {
             if (!pendente.isEmpty())
                 ofx.abre(pendente, linhaPendente);
-            pendente = x.name().toString().toUpper();
-            linhaPendente = linhaAgora();
+            pendente = maiusculas(x.nome());
+            linhaPendente = x.linha();
             texto.clear();
-        } else if (t == QXmlStreamReader::Characters) {
-            texto += x.text();
-        } else if (t == QXmlStreamReader::EndElement) {
-            const QString n = x.name().toString().toUpper();
+        } else if (t == LeitorXml::Texto && !pendente.isEmpty()) {
+            texto += x.texto(); // only a leaf's text is kept
+        } else if (t == LeitorXml::Fim) {
+            const QString n = maiusculas(x.nome());
             if (pendente == n) {
                 ofx.folha(n, texto);
                 pendente.clear();
@@ -298,10 +300,10 @@ std::vector<Extracto> le2(const QByteArray &conteudo, const QString &nome)
             texto.clear();
         }
     }
-    if (x.hasError())
-        falha(nome, linhaAgora(), QStringLiteral("o XML está danificado ou incompleto (%1).")
-                                      .arg(x.errorString()));
-    return ofx.fim(linhaAgora());
+    if (x.temErro())
+        falha(nome, x.linha(),
+              QStringLiteral("o XML está danificado ou incompleto (%1).").arg(x.erro()));
+    return ofx.fim(x.linha());
 }
 
 } // namespace LeitorOfx

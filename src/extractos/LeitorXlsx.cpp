@@ -2,11 +2,11 @@
 
 #include <QDate>
 #include <QHash>
-#include <QXmlStreamReader>
 
 #include "extractos/ErroExtracto.h"
 #include "extractos/LeitorCampos.h"
 #include "extractos/LeituraZip.h"
+#include "extractos/LeitorXml.h"
 
 namespace {
 
@@ -35,11 +35,25 @@ private:
     QByteArray m_bytes;
 };
 
-[[noreturn]] void danificado(const QString &ficheiro, const QXmlStreamReader &x)
+[[noreturn]] void danificado(const QString &ficheiro, const LeitorXml &x)
 {
-    throw ErroExtracto(ficheiro, int(std::min<qint64>(x.lineNumber(), INT_MAX)),
+    throw ErroExtracto(ficheiro, x.linha(),
                        QStringLiteral("a folha de cálculo está danificada ou incompleta (%1).")
-                           .arg(x.errorString()));
+                           .arg(x.erro()));
+}
+
+// "2026-03-05", written straight: every date cell of a long sheet is one.
+QString iso(const QDate &d)
+{
+    int ano = 0, mes = 0, dia = 0;
+    d.getDate(&ano, &mes, &dia);
+    if (ano < 1000 || ano > 9999)
+        return d.toString(Qt::ISODate);
+    const char t[10] = {char('0' + ano / 1000), char('0' + ano / 100 % 10),
+                        char('0' + ano / 10 % 10), char('0' + ano % 10), '-',
+                        char('0' + mes / 10), char('0' + mes % 10), '-',
+                        char('0' + dia / 10), char('0' + dia % 10)};
+    return QString::fromLatin1(t, 10);
 }
 
 QString primeiraFolha(Arquivo &a, const QString &ficheiro)
@@ -50,19 +64,17 @@ QString primeiraFolha(Arquivo &a, const QString &ficheiro)
     if (!livro || !rels)
         return omissao;
     QString id;
-    QXmlStreamReader x(*livro);
-    while (!x.atEnd() && id.isEmpty())
-        if (x.readNext() == QXmlStreamReader::StartElement && x.name() == u"sheet")
-            for (const auto &at : x.attributes())
-                if (at.name() == u"id")
-                    id = at.value().toString();
+    LeitorXml x(*livro);
+    while (!x.fim() && id.isEmpty())
+        if (x.seguinte() == LeitorXml::Inicio && x.nome() == "sheet")
+            id = x.atributo("id");
     if (id.isEmpty())
         return omissao;
-    QXmlStreamReader r(*rels);
-    while (!r.atEnd())
-        if (r.readNext() == QXmlStreamReader::StartElement && r.name() == u"Relationship"
-            && r.attributes().value(QLatin1String("Id")) == id) {
-            QString alvo = r.attributes().value(QLatin1String("Target")).toString();
+    LeitorXml r(*rels);
+    while (!r.fim())
+        if (r.seguinte() == LeitorXml::Inicio && r.nome() == "Relationship"
+            && r.atributo("Id") == id) {
+            QString alvo = r.atributo("Target");
             if (alvo.startsWith(u'/'))
                 return alvo.mid(1);
             return QStringLiteral("xl/") + alvo;
@@ -76,31 +88,31 @@ QStringList textosPartilhados(Arquivo &a, const QString &ficheiro)
     const auto parte = a.parte(QStringLiteral("xl/sharedStrings.xml"), ficheiro);
     if (!parte)
         return r;
-    QXmlStreamReader x(*parte);
+    LeitorXml x(*parte);
     QString actual;
     bool dentro = false;
     int fonetica = 0;
-    while (!x.atEnd()) {
-        switch (x.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (x.name() == u"si")
+    while (!x.fim()) {
+        switch (x.seguinte()) {
+        case LeitorXml::Inicio:
+            if (x.nome() == "si")
                 dentro = true, actual.clear();
-            else if (x.name() == u"rPh")
+            else if (x.nome() == "rPh")
                 ++fonetica;
-            else if (x.name() == u"t" && dentro && !fonetica)
-                actual += x.readElementText(QXmlStreamReader::IncludeChildElements);
+            else if (x.nome() == "t" && dentro && !fonetica)
+                actual += x.textoElemento();
             break;
-        case QXmlStreamReader::EndElement:
-            if (x.name() == u"si")
+        case LeitorXml::Fim:
+            if (x.nome() == "si")
                 r << actual, dentro = false;
-            else if (x.name() == u"rPh")
+            else if (x.nome() == "rPh")
                 --fonetica;
             break;
         default:
             break;
         }
     }
-    if (x.hasError())
+    if (x.temErro())
         danificado(ficheiro, x);
     return r;
 }
@@ -133,19 +145,19 @@ std::vector<bool> estilosDeData(Arquivo &a, const QString &ficheiro)
     QHash<int, bool> formatos;
     for (int id : {14, 15, 16, 17, 22, 27, 30, 36, 45, 46, 47, 50, 57})
         formatos[id] = true;
-    QXmlStreamReader x(*parte);
+    LeitorXml x(*parte);
     bool emCellXfs = false;
-    while (!x.atEnd()) {
-        const auto t = x.readNext();
-        if (t == QXmlStreamReader::StartElement) {
-            if (x.name() == u"numFmt")
-                formatos[x.attributes().value(QLatin1String("numFmtId")).toInt()] =
-                    codigoDeData(x.attributes().value(QLatin1String("formatCode")).toString());
-            else if (x.name() == u"cellXfs")
+    while (!x.fim()) {
+        const auto t = x.seguinte();
+        if (t == LeitorXml::Inicio) {
+            if (x.nome() == "numFmt")
+                formatos[x.atributo("numFmtId").toInt()] =
+                    codigoDeData(x.atributo("formatCode"));
+            else if (x.nome() == "cellXfs")
                 emCellXfs = true;
-            else if (emCellXfs && x.name() == u"xf" && r.size() < 65536)
-                r.push_back(formatos.value(x.attributes().value(QLatin1String("numFmtId")).toInt(), false));
-        } else if (t == QXmlStreamReader::EndElement && x.name() == u"cellXfs") {
+            else if (emCellXfs && x.nome() == "xf" && r.size() < 65536)
+                r.push_back(formatos.value(x.atributo("numFmtId").toInt(), false));
+        } else if (t == LeitorXml::Fim && x.nome() == "cellXfs") {
             emCellXfs = false;
         }
     }
@@ -203,7 +215,7 @@ std::vector<LinhaTabela> linhas(const QByteArray &conteudo, const QString &fiche
         throw ErroExtracto(ficheiro, 0, QStringLiteral("a folha de cálculo não tem folhas."));
 
     std::vector<LinhaTabela> r;
-    QXmlStreamReader x(*parte);
+    LeitorXml x(*parte);
     LinhaTabela linha;
     bool naLinha = false;
     int numeroLinha = 0;
@@ -216,32 +228,34 @@ std::vector<LinhaTabela> linhas(const QByteArray &conteudo, const QString &fiche
         linha.celulas[col] = texto;
         linha.numericas[size_t(col)] = numero;
     };
-    while (!x.atEnd()) {
-        const auto t = x.readNext();
-        if (t == QXmlStreamReader::StartElement && x.name() == u"row") {
-            const int n = x.attributes().value(QLatin1String("r")).toInt();
+    while (!x.fim()) {
+        const auto t = x.seguinte();
+        if (t == LeitorXml::Inicio && x.nome() == "row") {
+            const int n = x.atributo("r").toInt();
             const int esta = n > numeroLinha ? n : numeroLinha + 1;
             for (int k = numeroLinha + 1; k < esta && k <= numeroLinha + MaximoLinhasEmBranco; ++k)
                 r.push_back(LinhaTabela{k, {}, {}});
             numeroLinha = esta;
             linha = LinhaTabela{numeroLinha, {}, {}};
             naLinha = true;
-        } else if (t == QXmlStreamReader::EndElement && x.name() == u"row") {
+        } else if (t == LeitorXml::Fim && x.nome() == "row") {
             r.push_back(std::move(linha));
             linha = {};
             naLinha = false;
-        } else if (t == QXmlStreamReader::StartElement && x.name() == u"c" && naLinha) {
-            const auto at = x.attributes();
-            const QString ref = at.value(QLatin1String("r")).toString();
+        } else if (t == LeitorXml::Inicio && x.nome() == "c" && naLinha) {
+            const QString ref = x.atributo("r");
             const int col = ref.isEmpty() ? int(linha.celulas.size()) : colunaDe(ref);
-            const QString tipo = at.value(QLatin1String("t")).toString();
-            const int estilo = at.value(QLatin1String("s")).toInt();
+            const QString tipo = x.atributo("t");
+            const int estilo = x.atributo("s").toInt();
             QString valor;
-            while (!x.atEnd()) {
-                const auto u = x.readNext();
-                if (u == QXmlStreamReader::StartElement && (x.name() == u"v" || x.name() == u"t"))
-                    valor += x.readElementText(QXmlStreamReader::IncludeChildElements);
-                else if (u == QXmlStreamReader::EndElement && x.name() == u"c")
+            int dentro = 1; // the cell's own elements, so a nested <c> cannot end it early
+            while (!x.fim()) {
+                const auto u = x.seguinte();
+                if (u == LeitorXml::Inicio && (x.nome() == "v" || x.nome() == "t"))
+                    valor += x.textoElemento();
+                else if (u == LeitorXml::Inicio)
+                    ++dentro;
+                else if (u == LeitorXml::Fim && --dentro == 0)
                     break;
             }
             if (tipo == u"s") {
@@ -254,13 +268,13 @@ std::vector<LinhaTabela> linhas(const QByteArray &conteudo, const QString &fiche
                 poeCelula(col, partilhados.at(i), false);
             } else if (tipo == u"d") {
                 const QDate d = LeitorCampos::data(valor, FormaData::AnoMesDia);
-                poeCelula(col, d.isValid() ? d.toString(Qt::ISODate) : valor, false);
+                poeCelula(col, d.isValid() ? iso(d) : valor, false);
             } else if (tipo.isEmpty() || tipo == u"n") {
                 const bool data = estilo >= 0 && size_t(estilo) < datas.size()
                                   && datas[size_t(estilo)];
                 const QDate d = data ? LeitorCampos::dataSerial(valor) : QDate();
                 if (d.isValid())
-                    poeCelula(col, d.toString(Qt::ISODate), false);
+                    poeCelula(col, iso(d), false);
                 else
                     poeCelula(col, valor.trimmed(), !valor.trimmed().isEmpty());
             } else {
@@ -268,7 +282,7 @@ std::vector<LinhaTabela> linhas(const QByteArray &conteudo, const QString &fiche
             }
         }
     }
-    if (x.hasError() || naLinha)
+    if (x.temErro() || naLinha)
         danificado(ficheiro, x);
     return r;
 }

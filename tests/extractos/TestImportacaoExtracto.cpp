@@ -172,6 +172,50 @@ private slots:
         QCOMPARE(contaLinhas(bd, QStringLiteral("SELECT count(*) AS n FROM TabImportacoes")), 0);
         QCOMPARE(contaLinhas(bd, QStringLiteral("SELECT count(*) AS n FROM TabBancos1Det")), 1);
     }
+
+    // The fingerprints kept by imports of earlier versions (FNV-1a of each field's UTF-8 and a
+    // 0x1f, in hex): if the way they are made changed, every undo of an older import would be
+    // refused as "changed since".
+    void impressoesDeImportacoesAntigas_data()
+    {
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("numero");
+        QTest::addColumn<QString>("descricao");
+        QTest::addColumn<QString>("situacao");
+        QTest::addColumn<qint64>("debito");
+        QTest::addColumn<qint64>("credito");
+        QTest::addColumn<int>("conta");
+        QTest::addColumn<bool>("comExtras");
+        QTest::addColumn<QString>("impressao");
+        QTest::newRow("movimento marcado") << "2026-03-02" << "O" << "Telefone" << "V"
+                                           << qint64(4599) << qint64(0) << 1 << false
+                                           << "4341e0673ca51b0c";
+        QTest::newRow("movimento criado, com extras") << "2026-03-02" << "O" << "Telefone" << "V"
+                                                      << qint64(4599) << qint64(0) << 1 << true
+                                                      << "a2154917f8a541ab";
+        QTest::newRow("acentos e euro") << "2026-03-05" << "" << u"Pão € água"_qs << ""
+                                        << qint64(0) << qint64(123456) << 3 << false
+                                        << "fedd56d83c796d16";
+    }
+    void impressoesDeImportacoesAntigas()
+    {
+        QFETCH(QString, data);
+        QFETCH(QString, numero);
+        QFETCH(QString, descricao);
+        QFETCH(QString, situacao);
+        QFETCH(qint64, debito);
+        QFETCH(qint64, credito);
+        QFETCH(int, conta);
+        QFETCH(bool, comExtras);
+        QFETCH(QString, impressao);
+        PastaTeste pasta;
+        const qint64 n =
+            pasta.insereMovimento(conta, data, debito, credito, situacao, descricao, numero);
+        if (comExtras)
+            pasta.insereExtras(n, conta, QStringLiteral("Telefone e Internet"), {},
+                               QStringLiteral("Data valor: 03-03-2026"));
+        QCOMPARE(ImportacaoExtracto::impressaoActual(pasta.bd(), n, conta, comExtras), impressao);
+    }
 };
 
 QUORVEL_TESTE(TestImportacaoExtracto)
