@@ -64,19 +64,18 @@ void ContaAberta::carrega(BaseDados &bd)
     // The rows shown go first, so a large account is never held twice: every edit is
     // written as it is made, so reading again loses nothing but cells the program wrote, which
     // a reading drops anyway. Should the reading fail, the account shows no rows.
-    beginResetModel();
+    beginResetModel(); // one reset: the views ask nothing until it ends
     m_linhas.limpa();
     m_lida = false;
-    mostraMovimentos();
-    endResetModel();
     try {
         m_linhas.le(bd, m_numBanco);
     } catch (...) {
         m_linhas.limpa();
+        mostraMovimentos();
+        endResetModel();
         emit linhasMudaram();
         throw;
     }
-    beginResetModel();
     m_lida = true;
     m_hoje = LinhasConta::SemData;
     mostraMovimentos();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sqlite3.h>
 #include <stdexcept>
 
 namespace {
@@ -34,17 +35,28 @@ void LinhasConta::le(BaseDados &bd, int numBanco)
     m_numBanco = numBanco;
     // Sized once from the count, so a large account is never held twice while it grows.
     reserva(size_t(std::max(0, TabelaMovimentos::conta(bd, numBanco))) + 64);
-    Comando c = TabelaMovimentos::consultaContaComoGuardada(bd, numBanco);
+    Comando c = TabelaMovimentos::consultaConta(bd, numBanco);
     while (c.avanca()) {
+        // The types first: reading a value as text converts it, and its type with it.
+        int tipos[10];
+        for (int k = 0; k < 10; ++k)
+            tipos[k] = c.tipo(k);
         bool dataCanonica = true;
-        const qint32 dia = c.nulo(1) ? SemData : diaDe(c.utf8(1), dataCanonica);
+        const qint32 dia = tipos[1] == SQLITE_NULL ? SemData : diaDe(c.utf8(1), dataCanonica);
         const std::string_view numero = c.utf8(2), descricao = c.utf8(3), situacao = c.utf8(4);
-        // What a write-back of the row would change besides its balance: a date in another
-        // form, or what the engine found (a row it suspects wrongly is only sent in vain: the
-        // write's own conditions then change nothing).
-        const bool porAcertar = (dia != SemData && !dataCanonica) || c.inteiro(8) != 0;
+        // What a write-back of the row would change besides its balance (the same tests the
+        // write makes): a text stored as NULL or as another type, or longer than its width; a
+        // NULL or non-integer amount; a date in another form; the changed mark left set.
+        const bool porAcertar =
+            (dia != SemData && !dataCanonica) || tipos[2] != SQLITE_TEXT
+            || tipos[3] != SQLITE_TEXT || tipos[4] != SQLITE_TEXT
+            || tipos[5] != SQLITE_INTEGER || tipos[6] != SQLITE_INTEGER
+            || tipos[9] != SQLITE_INTEGER || c.inteiro(9) != 0
+            || maisLongo(numero, TabelaMovimentos::LarguraNumero)
+            || maisLongo(descricao, TabelaMovimentos::LarguraDescricao);
+        const qint64 saldoGuardado = tipos[7] == SQLITE_INTEGER ? c.inteiro(7) : SaldoDesconhecido;
         acrescenta(c.inteiro(0), dia, c.inteiro(5), c.inteiro(6), indiceSituacao(situacao),
-                   guardaTextos(numero, descricao), c.inteiro(7), porAcertar);
+                   guardaTextos(numero, descricao), saldoGuardado, porAcertar);
     }
     m_saldos.assign(m_ordem.size(), 0);
 }

@@ -23,23 +23,6 @@ Comando consultaConta(BaseDados &bd, int numBanco)
     return c;
 }
 
-Comando consultaContaComoGuardada(BaseDados &bd, int numBanco)
-{
-    // The checks are the engine's, so reading a row costs no more calls than its values.
-    Comando c = bd.prepara(QStringLiteral(
-        "SELECT NumAutomatico, Data, Numero, Descricao, S, Debito, Credito, "
-        "CASE typeof(Saldo) WHEN 'integer' THEN Saldo ELSE -9223372036854775807 - 1 END, "
-        "typeof(Numero) <> 'text' OR typeof(Descricao) <> 'text' OR typeof(S) <> 'text' "
-        "OR typeof(Debito) <> 'integer' OR typeof(Credito) <> 'integer' "
-        "OR typeof(Alterou) <> 'integer' OR Alterou <> 0 "
-        "OR length(Numero) > ?2 OR length(Descricao) > ?3 "
-        "FROM TabBancos1Det WHERE NumBanco = ?1 ORDER BY Data ASC, NumAutomatico ASC"));
-    c.liga(1, numBanco);
-    c.liga(2, LarguraNumero);
-    c.liga(3, LarguraDescricao);
-    return c;
-}
-
 void percorre(BaseDados &bd, int numBanco, const std::function<void(const Movimento &)> &recebe)
 {
     Comando c = consultaConta(bd, numBanco);

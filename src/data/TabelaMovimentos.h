@@ -39,12 +39,6 @@ int conta(BaseDados &bd, int numBanco);
 // columns are those of `Colunas`, in that order (0 NumAutomatico ... 9 Alterou).
 Comando consultaConta(BaseDados &bd, int numBanco);
 
-// The same rows with what a write-back needs to know of them: columns 0 to 6 as above, 7 the
-// stored balance (INT64_MIN when it is not an integer), 8 true when the row may differ from
-// what a write-back of it writes (a value stored as another type or NULL, a text longer in
-// characters than its width, the changed mark set).
-Comando consultaContaComoGuardada(BaseDados &bd, int numBanco);
-
 // Hands the account's movements, by date (undated first) then by creation, one at a time to
 // `recebe`: a large account is never held twice in memory while the grid fills.
 void percorre(BaseDados &bd, int numBanco, const std::function<void(const Movimento &)> &recebe);
