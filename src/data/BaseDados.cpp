@@ -48,7 +48,10 @@ std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteAr
     if (!criar && !QFileInfo::exists(caminho))
         throw ErroBaseDados(QStringLiteral("o ficheiro não existe: ") + caminho);
     sqlite3 *db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (criar ? SQLITE_OPEN_CREATE : 0);
+    // A connection is used by the thread that opened it alone, so it takes no lock of its own:
+    // every value read from a row would otherwise lock and unlock a mutex.
+    const int flags =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (criar ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(caminho.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
         const QString msg = db ? mensagemDe(db) : QStringLiteral("sem memória");
         sqlite3_close_v2(db);
