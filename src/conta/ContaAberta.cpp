@@ -2,6 +2,7 @@
 #include "conta/ContaAberta.h"
 #include "data/Regional.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace ColunasGrelha;
@@ -121,21 +122,20 @@ int ContaAberta::comoLidas() const
 
 std::vector<int> ContaAberta::linhasDaChave(qint64 chave, bool soAPrimeira) const
 {
-    // Rows as read are compared by their raw key, without making its text; other rows read
-    // empty unless a key was written in them.
+    // Rows as read are compared by their raw key, without making its text; the few rows with
+    // a written key cell by that text. Rows added by the program read empty otherwise.
     std::vector<int> linhas;
-    const int lidas = comoLidas();
     const QString texto = QString::number(chave);
-    for (int r = 1; r < m_numLinhas; ++r) {
-        const QString *escrito = m_escritas.texto(r, NumAutomatico);
-        const bool igual = escrito ? *escrito == texto
-                                   : r <= lidas && m_linhas.chave(r - 1) == chave;
-        if (igual) {
+    for (const int r : m_escritas.linhasComTexto())
+        if (const QString *escrito = m_escritas.texto(r, NumAutomatico); escrito && *escrito == texto)
             linhas.push_back(r);
-            if (soAPrimeira)
-                break;
-        }
-    }
+    const int lidas = comoLidas();
+    for (int i = 0; i < lidas; ++i)
+        if (m_linhas.chave(i) == chave && !m_escritas.texto(i + 1, NumAutomatico))
+            linhas.push_back(i + 1);
+    std::sort(linhas.begin(), linhas.end());
+    if (soAPrimeira && linhas.size() > 1)
+        linhas.resize(1);
     return linhas;
 }
 
@@ -154,12 +154,6 @@ std::optional<qint64> ContaAberta::chave(int r) const
     bool ok = false;
     const qint64 n = texto(r, NumAutomatico).trimmed().toLongLong(&ok);
     return ok ? std::optional<qint64>(n) : std::nullopt;
-}
-
-int ContaAberta::linhaDaData(const QDate &d) const
-{
-    const int i = std::min(m_linhas.linhaDaData(d), comoLidas() - 1);
-    return std::clamp(i + 1, 1, std::max(1, m_numLinhas - 1));
 }
 
 bool ContaAberta::alterada(int r) const

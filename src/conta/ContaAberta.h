@@ -62,8 +62,6 @@ public:
     std::vector<int> linhasDaChave(qint64 chave, bool soAPrimeira = false) const;
     // The key grid row r's key cell reads; nothing when that is not a number.
     std::optional<qint64> chave(int r) const;
-    // The first grid row dated `d` or later (rows as read), or the last row.
-    int linhaDaData(const QDate &d) const;
 
     // Typed marks over the design's hidden columns (they still read "True" and "-1").
     bool alterada(int r) const;

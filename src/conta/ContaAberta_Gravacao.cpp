@@ -94,12 +94,12 @@ void ContaAberta::gravou(const Gravacao &g)
         if (r < 1 || r > lidas)
             continue;
         const auto &a = g.linhas[k];
+        if (a.numAutomatico != m_linhas.chave(r - 1))
+            continue;
         // A row written from its own raw values is stored as shown; one written from texts
         // holds other values than the raw ones, which a later write must then send in full.
-        const bool dosMovimentos = !m_escritas.temTexto(r) && a.numAutomatico == m_linhas.chave(r - 1);
-        if (a.numAutomatico == m_linhas.chave(r - 1))
-            m_linhas.gravada(r - 1, a.saldo ? std::optional(a.saldo->centimos()) : std::nullopt,
-                             dosMovimentos);
+        m_linhas.gravada(r - 1, a.saldo ? std::optional(a.saldo->centimos()) : std::nullopt,
+                         !m_escritas.temTexto(r));
     }
     for (size_t k = 0; k < g.saldos.size(); ++k) {
         const int r = g.linhasSaldos[k];

@@ -239,14 +239,6 @@ int LinhasConta::linhaDaChave(qint64 chave, int de) const
     return -1;
 }
 
-int LinhasConta::linhaDaData(const QDate &d) const
-{
-    const qint32 alvo = d.isValid() ? qint32(d.toJulianDay()) : SemData;
-    const auto i = std::partition_point(m_ordem.begin(), m_ordem.end(),
-                                        [&](quint32 k) { return m_dias[k] < alvo; });
-    return int(i - m_ordem.begin());
-}
-
 int LinhasConta::posicaoOrdenada(qint32 dia, qint64 chave) const
 {
     const auto i = std::partition_point(m_ordem.begin(), m_ordem.end(), [&](quint32 k) {

@@ -67,8 +67,6 @@ public:
 
     // The first row, at or after `de`, of movement `chave`; -1 when none.
     int linhaDaChave(qint64 chave, int de = 0) const;
-    // The first row dated `d` or later (undated rows come first); total() when none.
-    int linhaDaData(const QDate &d) const;
 
     // Changes that follow a write, each keeping the grid's order and returning the row the
     // movement ends on. The balances from the first row touched on must be summed again
