@@ -1,8 +1,11 @@
 // The open account's choice, its rows as cells of the grid, their texts and colours.
 #include "conta/ContaAberta.h"
+#include "data/BaseDados.h"
+#include "data/ErroBaseDados.h"
 #include "data/Regional.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 using namespace ColunasGrelha;
@@ -22,11 +25,24 @@ QString montante(qint64 centimos)
 
 } // namespace
 
+namespace {
+
+// One step of the reading in the background: short enough that the grid scrolls and keys
+// answer between steps.
+constexpr int PassoMs = 8;
+
+} // namespace
+
 ContaAberta::ContaAberta(QObject *pai) : ModeloCelulas(pai)
 {
     setObjectName(QStringLiteral("ContaAberta"));
     ajustaAlinhamentos(m_numColunas);
+    m_passo.setSingleShot(true);
+    m_passo.setInterval(0);
+    connect(&m_passo, &QTimer::timeout, this, &ContaAberta::leMais);
 }
+
+ContaAberta::~ContaAberta() { largaLeitura(); }
 
 // ---- the chosen account ----
 
@@ -65,11 +81,13 @@ void ContaAberta::carrega(BaseDados &bd)
     // The rows shown go first, so a large account is never held twice: every edit is
     // written as it is made, so reading again loses nothing but cells the program wrote, which
     // a reading drops anyway. Should the reading fail, the account shows no rows.
+    largaLeitura();
     beginResetModel(); // one reset: the views ask nothing until it ends
     m_linhas.limpa();
     m_lida = false;
     try {
-        m_linhas.le(bd, m_numBanco);
+        m_linhas.comeca(bd, m_numBanco);
+        m_linhas.continua(PrimeirasLinhas);
     } catch (...) {
         m_linhas.limpa();
         mostraMovimentos();
@@ -81,7 +99,112 @@ void ContaAberta::carrega(BaseDados &bd)
     m_hoje = LinhasConta::SemData;
     mostraMovimentos();
     endResetModel();
+    if (m_linhas.aLer()) {
+        m_bdLeitura = &bd;
+        m_reservadas = false;
+        bd.defineLeituraPendente([this] { acabaLeitura(); });
+        m_passo.start();
+    }
     emit linhasMudaram();
+    if (!m_linhas.aLer())
+        emit leituraAcabou();
+}
+
+void ContaAberta::leMais()
+{
+    const int antes = m_linhas.total();
+    bool mais = false;
+    try {
+        if (!m_reservadas) {
+            // Counted on the side (the count is no reason to read the rest at once); its room
+            // made before the bulk of the rows arrives.
+            m_bdLeitura->defineLeituraPendente(nullptr);
+            m_linhas.reservaTodas(*m_bdLeitura);
+            m_bdLeitura->defineLeituraPendente([this] { acabaLeitura(); });
+            m_reservadas = true;
+        }
+        mais = m_linhas.continua(std::numeric_limits<int>::max(), QDeadlineTimer(PassoMs));
+    } catch (const ErroBaseDados &erro) {
+        falhouLeitura(erro);
+        return;
+    }
+    mostraNovas(antes);
+    if (mais) {
+        m_passo.start();
+        return;
+    }
+    largaLeitura();
+    emit leituraAcabou();
+}
+
+void ContaAberta::acabaLeitura()
+{
+    if (!m_linhas.aLer())
+        return;
+    m_passo.stop();
+    const int antes = m_linhas.total();
+    try {
+        m_linhas.continua(std::numeric_limits<int>::max());
+    } catch (const ErroBaseDados &erro) {
+        falhouLeitura(erro);
+        return;
+    }
+    mostraNovas(antes);
+    largaLeitura();
+    emit leituraAcabou();
+}
+
+void ContaAberta::preparaAte(int r)
+{
+    if (!m_linhas.aLer() || r < m_numLinhas)
+        return;
+    const int antes = m_linhas.total();
+    bool mais = false;
+    try {
+        mais = m_linhas.continua(r - m_numLinhas + 1);
+    } catch (const ErroBaseDados &erro) {
+        falhouLeitura(erro);
+        return;
+    }
+    mostraNovas(antes);
+    if (!mais) {
+        largaLeitura();
+        emit leituraAcabou();
+    }
+}
+
+void ContaAberta::mostraNovas(int antes)
+{
+    // Nothing else changes the rows while they are read (all of it has the rest read first):
+    // the movements' rows are the grid's rows, and the new ones go below.
+    const int agora = m_linhas.total();
+    if (agora == antes)
+        return;
+    beginInsertRows(QModelIndex(), antes, agora - 1);
+    m_numLinhas = m_linhasMov = agora + 1;
+    endInsertRows();
+}
+
+void ContaAberta::largaLeitura()
+{
+    m_passo.stop();
+    if (m_bdLeitura)
+        m_bdLeitura->defineLeituraPendente(nullptr);
+    m_bdLeitura = nullptr;
+    if (m_linhas.aLer())
+        m_linhas.paraLeitura();
+}
+
+void ContaAberta::falhouLeitura(const ErroBaseDados &erro)
+{
+    largaLeitura();
+    beginResetModel();
+    m_linhas.limpa();
+    m_lida = false;
+    mostraMovimentos();
+    endResetModel();
+    emit linhasMudaram();
+    emit leituraFalhou(erro);
 }
 
 void ContaAberta::mostraMovimentos()
@@ -94,6 +217,7 @@ void ContaAberta::mostraMovimentos()
 
 void ContaAberta::esquece()
 {
+    largaLeitura();
     defineTamanho(1, m_numColunas);
     m_linhas.limpa();
     m_lida = false;
@@ -102,6 +226,7 @@ void ContaAberta::esquece()
 
 bool ContaAberta::completa() const
 {
+    precisaDeTodas();
     return m_lida && m_linhas.numBanco() == m_numBanco && m_linhasMov == m_linhas.total() + 1
            && m_numLinhas == m_linhasMov && m_colunasMov == NumColunas
            && m_numColunas == NumColunas;
@@ -122,6 +247,7 @@ int ContaAberta::comoLidas() const
 
 std::vector<int> ContaAberta::linhasDaChave(qint64 chave, bool soAPrimeira) const
 {
+    precisaDeTodas();
     // Rows as read are compared by their raw key, without making its text; the few rows with
     // a written key cell by that text. Rows added by the program read empty otherwise.
     std::vector<int> linhas;
@@ -147,6 +273,7 @@ int ContaAberta::linhaDaChave(qint64 chave) const
 
 std::optional<qint64> ContaAberta::chave(int r) const
 {
+    precisaDe(r);
     if (r < 1 || r >= m_numLinhas)
         return std::nullopt;
     if (r <= comoLidas() && !m_escritas.texto(r, NumAutomatico))
@@ -169,6 +296,7 @@ void ContaAberta::marcaApagada(int r) { defineTexto(r, NumBanco, QStringLiteral(
 
 void ContaAberta::defineTamanho(int linhas, int colunas)
 {
+    precisaDeTodas();
     if (linhas == m_numLinhas && colunas == m_numColunas)
         return;
     beginResetModel();
@@ -184,6 +312,7 @@ void ContaAberta::defineTamanho(int linhas, int colunas)
 
 QString ContaAberta::texto(int r, int c) const
 {
+    precisaDe(r);
     if (const QString *escrito = m_escritas.texto(r, c))
         return *escrito;
     return dosMovimentos(r, c) ? textoDoMovimento(r, c) : QString();
@@ -191,6 +320,7 @@ QString ContaAberta::texto(int r, int c) const
 
 void ContaAberta::defineTexto(int r, int c, const QString &t)
 {
+    precisaDeTodas();
     if (!dentro(r, c))
         throw std::out_of_range("ContaAberta::defineTexto");
     // Kept even when it equals the movement's text: a written cell keeps what was written.
@@ -202,6 +332,7 @@ void ContaAberta::defineTexto(int r, int c, const QString &t)
 
 QColor ContaAberta::fundo(int r, int c) const
 {
+    precisaDe(r);
     if (const auto escrito = m_escritas.fundo(r, c))
         return descodifica(*escrito);
     return descodifica(dosMovimentos(r, c) ? fundoDoMovimento(r, c) : 0);
@@ -209,6 +340,7 @@ QColor ContaAberta::fundo(int r, int c) const
 
 void ContaAberta::defineFundo(int r, int c, const QColor &cor)
 {
+    precisaDeTodas();
     if (!dentro(r, c))
         throw std::out_of_range("ContaAberta::defineFundo");
     m_escritas.defineFundo(r, c, codifica(cor));
@@ -217,6 +349,7 @@ void ContaAberta::defineFundo(int r, int c, const QColor &cor)
 
 QColor ContaAberta::frente(int r, int c) const
 {
+    precisaDe(r);
     if (const auto escrito = m_escritas.frente(r, c))
         return descodifica(*escrito);
     return descodifica(dosMovimentos(r, c) ? frenteDoMovimento(r, c) : 0);
@@ -224,6 +357,7 @@ QColor ContaAberta::frente(int r, int c) const
 
 void ContaAberta::defineFrente(int r, int c, const QColor &cor)
 {
+    precisaDeTodas();
     if (!dentro(r, c))
         throw std::out_of_range("ContaAberta::defineFrente");
     m_escritas.defineFrente(r, c, codifica(cor));

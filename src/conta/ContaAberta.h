@@ -8,7 +8,13 @@
 // The cells follow the grid's design: row 0 the header, column 0 the fixed column, the columns
 // of ColunasGrelha. A cell the program writes is kept over the movement's own value until the
 // account is read again or a write puts the movement's new values in place.
+//
+// A large account is read in steps: the first rows at once, the rest while the user looks
+// (a timer of the event loop). Views see the rows read so far (linhasProntas); anything else
+// that reads or writes the account, or runs any other statement on its connection, first has
+// the rest read, so it always sees the whole account.
 #include <QStringList>
+#include <QTimer>
 #include <optional>
 #include <vector>
 
@@ -18,6 +24,7 @@
 #include "grelha/ModeloCelulas.h"
 
 class BaseDados;
+class ErroBaseDados;
 
 class ContaAberta final : public ModeloCelulas
 {
@@ -26,7 +33,11 @@ public:
     // Raw values beside the display texts: the key (qint64), the date (QDate), cents (qint64).
     enum Papel { PapelValor = Qt::UserRole + 1 };
 
+    // Rows read at once when an account is opened: more than any screen shows.
+    static constexpr int PrimeirasLinhas = 1000;
+
     explicit ContaAberta(QObject *pai = nullptr);
+    ~ContaAberta() override;
 
     // ---- the chosen account ----
     // As Txt_NumBanco holds it: a number 1..9 as text, or anything else (no account).
@@ -42,20 +53,28 @@ public:
     void defineAberta(bool aberta);
 
     // ---- its movements ----
-    // The chosen account's movements read; every written cell goes. Throws ErroBaseDados, the
-    // account then without rows.
+    // The chosen account's movements read, its first rows at once and the rest while the user
+    // looks (leituraAcabou then); every written cell goes. Throws ErroBaseDados, the account
+    // then without rows; a later step that fails empties it and says leituraFalhou.
     void carrega(BaseDados &bd);
     void esquece(); // no movement rows; nothing of the account can be written back
-    int total() const { return m_linhas.total(); } // movements as read or placed since
+    bool aLer() const { return m_linhas.aLer(); } // rows of the account remain to be read
+    void acabaLeitura(); // the rest read now
+    int total() const { precisaDeTodas(); return m_linhas.total(); } // as read or placed since
+    bool semMovimentos() const { return m_linhas.total() == 0 && !m_linhas.aLer(); }
     // The grid holds every movement of the chosen account as read, and nothing more: what a
     // write can be shown on in place of reading the account again.
     bool completa() const;
-    const LinhasConta &movimentos() const { return m_linhas; }
+    const LinhasConta &movimentos() const { precisaDeTodas(); return m_linhas; }
 
-    // The running balance of every row and the rows' colours, today's rows grey. Returns the
-    // final balance.
+    // The running balance of every row and the rows' colours, today's rows grey; rows still to
+    // be read get theirs as they come. Returns the balance of the rows read so far.
     Dinheiro calculaSaldos(const QDate &hoje);
-    Dinheiro saldoFinal() const { return Dinheiro::deCentimos(m_linhas.saldoFinal()); }
+    Dinheiro saldoFinal() const
+    {
+        precisaDeTodas();
+        return Dinheiro::deCentimos(m_linhas.saldoFinal());
+    }
 
     // The first grid row whose key cell reads `chave`, or 0; every such row.
     int linhaDaChave(qint64 chave) const;
@@ -92,7 +111,9 @@ public:
     bool mostraCriado(const Movimento &m);
 
     // ---- cells ----
-    int linhas() const override { return m_numLinhas; }
+    int linhas() const override { precisaDeTodas(); return m_numLinhas; }
+    int linhasProntas() const override { return m_numLinhas; }
+    void preparaAte(int r) override;
     int colunas() const override { return m_numColunas; }
     void defineTamanho(int linhas, int colunas) override;
     QString texto(int r, int c) const override;
@@ -105,11 +126,30 @@ public:
 signals:
     void contaMudou();    // the chosen account, its name, or whether it is open
     void linhasMudaram(); // rows read, placed, removed or forgotten
+    void leituraAcabou(); // the last of the account's rows read: its final balance is known
+    // A step of the reading failed: the account was emptied (nothing unsaved is lost, every
+    // edit is written as it is made).
+    void leituraFalhou(const ErroBaseDados &erro);
 
 protected:
     QVariant outroPapel(int r, int c, int papel) const override;
 
 private:
+    // Whatever needs row r, or every row, has the rest of the account read first.
+    void precisaDe(int r) const
+    {
+        if (r >= m_numLinhas && m_linhas.aLer())
+            const_cast<ContaAberta *>(this)->acabaLeitura();
+    }
+    void precisaDeTodas() const
+    {
+        if (m_linhas.aLer())
+            const_cast<ContaAberta *>(this)->acabaLeitura();
+    }
+    void leMais();                  // one step of the reading, from the timer
+    void mostraNovas(int antes);    // rows read since `antes` join the views
+    void largaLeitura();            // the query let go, unread rows never come
+    void falhouLeitura(const ErroBaseDados &erro);
     bool dentro(int r, int c) const { return r >= 0 && c >= 0 && r < m_numLinhas && c < m_numColunas; }
     // Cells still made by the movements (a cut keeps its cells empty even when the grid grows).
     bool dosMovimentos(int r, int c) const { return dentro(r, c) && r < m_linhasMov && c < m_colunasMov; }
@@ -133,4 +173,7 @@ private:
     int m_numLinhas = 2, m_numColunas = 2; // an empty grid, as a new flex grid is
     int m_linhasMov = 0, m_colunasMov = 0;
     CelulasEscritas m_escritas;
+    BaseDados *m_bdLeitura = nullptr; // the connection of a reading in steps
+    bool m_reservadas = false;        // room made for all its rows
+    QTimer m_passo;
 };

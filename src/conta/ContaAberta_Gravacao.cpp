@@ -51,6 +51,7 @@ ContaAberta::deTextos(int r, bool todas, QStringList &datasInvalidas) const
 
 ContaAberta::Gravacao ContaAberta::porGravar(bool todas) const
 {
+    precisaDeTodas();
     Gravacao g;
     const int lidas = comoLidas();
     auto deTexto = [&](int r) {
@@ -88,6 +89,7 @@ ContaAberta::Gravacao ContaAberta::porGravar(bool todas) const
 
 void ContaAberta::gravou(const Gravacao &g)
 {
+    precisaDeTodas();
     const int lidas = comoLidas();
     for (size_t k = 0; k < g.linhas.size(); ++k) {
         const int r = g.linhasGrelha[k];
@@ -110,6 +112,7 @@ void ContaAberta::gravou(const Gravacao &g)
 
 bool ContaAberta::mostraGravado(const Gravacao &g)
 {
+    precisaDeTodas();
     // Each written movement found by its key among the rows as read: a row whose key was
     // written over, or a movement not read with the account, needs the account read again.
     LinhasConta &l = m_linhas;
@@ -144,6 +147,7 @@ bool ContaAberta::mostraGravado(const Gravacao &g)
 
 bool ContaAberta::mostraCriado(const Movimento &m)
 {
+    precisaDeTodas();
     if (!completa() || m.numBanco != m_numBanco)
         return false;
     beginResetModel();

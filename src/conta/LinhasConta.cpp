@@ -31,12 +31,41 @@ void LinhasConta::limpa()
 
 void LinhasConta::le(BaseDados &bd, int numBanco)
 {
+    comeca(bd, numBanco);
+    reservaTodas(bd);
+    while (continua(std::numeric_limits<int>::max())) {
+    }
+}
+
+void LinhasConta::comeca(BaseDados &bd, int numBanco)
+{
     limpa();
     m_numBanco = numBanco;
+    reserva(1024); // the first rows; reservaTodas makes room for the rest
+    m_leitura = std::make_unique<Comando>(TabelaMovimentos::consultaConta(bd, numBanco));
+}
+
+void LinhasConta::reservaTodas(BaseDados &bd)
+{
     // Sized once from the count, so a large account is never held twice while it grows.
-    reserva(size_t(std::max(0, TabelaMovimentos::conta(bd, numBanco))) + 64);
-    Comando c = TabelaMovimentos::consultaConta(bd, numBanco);
-    while (c.avanca()) {
+    reserva(size_t(std::max(0, TabelaMovimentos::conta(bd, m_numBanco))) + 64);
+}
+
+bool LinhasConta::continua(int maxLinhas, const QDeadlineTimer &ate)
+{
+    if (!m_leitura)
+        return false;
+    Comando &c = *m_leitura;
+    const size_t antes = m_ordem.size();
+    bool mais = true;
+    for (int n = 0; n < maxLinhas; ++n) {
+        // The clock is looked at every few hundred rows, not for each.
+        if ((n & 255) == 255 && ate.hasExpired())
+            break;
+        if (!c.avanca()) {
+            mais = false;
+            break;
+        }
         // The types first: reading a value as text converts it, and its type with it.
         int tipos[10];
         for (int k = 0; k < 10; ++k)
@@ -58,7 +87,13 @@ void LinhasConta::le(BaseDados &bd, int numBanco)
         acrescenta(c.inteiro(0), dia, c.inteiro(5), c.inteiro(6), indiceSituacao(situacao),
                    guardaTextos(numero, descricao), saldoGuardado, porAcertar);
     }
-    m_saldos.assign(m_ordem.size(), 0);
+    if (!mais)
+        m_leitura.reset();
+    if (m_comSaldos)
+        calculaSaldos(int(antes));
+    else
+        m_saldos.resize(m_ordem.size(), 0);
+    return mais;
 }
 
 void LinhasConta::acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 credito,

@@ -7,6 +7,7 @@
 // and whether the stored row is exactly what a write-back of it would write, so a write-back
 // sends only what differs.
 #include <QDate>
+#include <QDeadlineTimer>
 #include <QString>
 #include <limits>
 #include <memory>
@@ -15,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/Comando.h"
 #include "data/Dinheiro.h"
 #include "data/TabelaMovimentos.h"
 
@@ -30,6 +32,19 @@ public:
     // The movements of account `numBanco`, in the grid's order.
     void le(BaseDados &bd, int numBanco);
     void limpa();
+
+    // The same in steps, so the first rows show while the rest are read: comeca prepares the
+    // query (no row yet), each continua reads up to `maxLinhas` more rows or until `ate`
+    // expires, and says whether rows remain; the query is let go once the last row is read.
+    // Rows come in the grid's order, so each row read is final, its balance summed with it
+    // once balances are on (calculaSaldos).
+    void comeca(BaseDados &bd, int numBanco);
+    // Room for every row of the account, counted on `bd` (beside the query): arrays grown
+    // row by row would hold the whole twice while they move.
+    void reservaTodas(BaseDados &bd);
+    bool continua(int maxLinhas, const QDeadlineTimer &ate = QDeadlineTimer(QDeadlineTimer::Forever));
+    bool aLer() const { return m_leitura != nullptr; }
+    void paraLeitura() { m_leitura.reset(); } // the rows read stay; the rest never come
 
     int total() const { return int(m_ordem.size()); }
     int numBanco() const { return m_numBanco; }
@@ -95,6 +110,7 @@ private:
     int move(int i, int &desde);                          // row i to its place by date and key
 
     int m_numBanco = 0;
+    std::unique_ptr<Comando> m_leitura; // the account's query while rows remain to be read
     // Per stored movement (index s), in the order read or added.
     std::vector<qint64> m_chaves;
     std::vector<qint32> m_dias;

@@ -5,6 +5,7 @@
 #include <QCollator>
 #include <QFileInfo>
 #include <exception>
+#include <utility>
 #include <sqlite3.h>
 
 namespace {
@@ -40,7 +41,27 @@ QString mensagemDe(sqlite3 *db) { return QString::fromUtf8(sqlite3_errmsg(db)); 
 
 BaseDados::BaseDados(sqlite3 *db, QString caminho) : m_db(db), m_caminho(std::move(caminho)) {}
 
-BaseDados::~BaseDados() { sqlite3_close_v2(m_db); }
+BaseDados::~BaseDados()
+{
+    try {
+        acabaLeituraPendente();
+    } catch (...) {
+        // The reader's own errors are its to report; the file closes all the same.
+    }
+    sqlite3_close_v2(m_db);
+}
+
+void BaseDados::defineLeituraPendente(std::function<void()> acaba)
+{
+    m_leituraPendente = std::move(acaba);
+}
+
+void BaseDados::acabaLeituraPendente() const
+{
+    // Taken out first: finishing may let the reading go, or start nothing new.
+    if (auto acaba = std::exchange(m_leituraPendente, nullptr))
+        acaba();
+}
 
 std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteArray &chave,
                                            bool criar)
@@ -80,10 +101,15 @@ std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteAr
     return bd;
 }
 
-Comando BaseDados::prepara(const QString &sql) { return Comando(m_db, sql); }
+Comando BaseDados::prepara(const QString &sql)
+{
+    acabaLeituraPendente();
+    return Comando(m_db, sql);
+}
 
 Registos BaseDados::consulta(const QString &sql, const QVariantList &parametros)
 {
+    acabaLeituraPendente();
     Comando c(m_db, sql);
     c.ligaTodos(parametros);
     return Registos(c);
@@ -91,6 +117,7 @@ Registos BaseDados::consulta(const QString &sql, const QVariantList &parametros)
 
 qint64 BaseDados::executa(const QString &sql, const QVariantList &parametros)
 {
+    acabaLeituraPendente();
     Comando c(m_db, sql);
     c.ligaTodos(parametros);
     while (c.avanca()) {
@@ -106,6 +133,7 @@ qint64 BaseDados::insere(const QString &sql, const QVariantList &parametros)
 
 void BaseDados::executaScript(const QString &sql)
 {
+    acabaLeituraPendente();
     char *erro = nullptr;
     if (const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &erro);
         rc != SQLITE_OK) {

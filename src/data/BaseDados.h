@@ -42,18 +42,30 @@ public:
     // believe stored once it truly is (a write inside someone else's transaction).
     void aposConfirmar(std::function<void()> f);
 
+    // A reading left open across the event loop (the rest of a large account, read while the
+    // user looks at its first rows): `acaba` finishes it, and runs once, before any other
+    // statement on this connection, any use of the engine's handle, or the connection's close,
+    // so nothing else ever runs beside a half-read query. One at a time; nullptr lets it go.
+    void defineLeituraPendente(std::function<void()> acaba);
+
     // How long this connection waits for a file held by another program (EsperaOcupadaMs from
     // the start); tests shorten it so a busy file costs them a moment, not five seconds.
     void defineEsperaOcupada(int ms);
 
     const QString &caminho() const { return m_caminho; }
-    sqlite3 *ligacaoNativa() const { return m_db; }
+    sqlite3 *ligacaoNativa() const
+    {
+        acabaLeituraPendente();
+        return m_db;
+    }
 
 private:
     BaseDados(sqlite3 *db, QString caminho);
+    void acabaLeituraPendente() const;
     sqlite3 *m_db;
     QString m_caminho;
     std::vector<std::function<void()>> m_aposConfirmar;
+    mutable std::function<void()> m_leituraPendente;
 };
 
 // Commits when it leaves scope normally, rolls back when an exception is in flight.

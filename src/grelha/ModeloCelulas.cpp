@@ -12,8 +12,8 @@ Alinhamento ModeloCelulas::alinhamento(int c) const
 void ModeloCelulas::defineAlinhamento(int c, Alinhamento a)
 {
     m_alinhamentos.at(size_t(c)) = a;
-    if (!m_suspenso && linhas() > 1 && c >= 1)
-        emit dataChanged(index(0, c - 1), index(linhas() - 2, c - 1));
+    if (!m_suspenso && linhasProntas() > 1 && c >= 1)
+        emit dataChanged(index(0, c - 1), index(linhasProntas() - 2, c - 1));
 }
 
 void ModeloCelulas::celulaMudou(int r, int c)
@@ -36,8 +36,8 @@ void ModeloCelulas::todasMudaram()
     }
     if (colunas() > 1) {
         emit headerDataChanged(Qt::Horizontal, 0, colunas() - 2);
-        if (linhas() > 1)
-            emit dataChanged(index(0, 0), index(linhas() - 2, colunas() - 2));
+        if (linhasProntas() > 1)
+            emit dataChanged(index(0, 0), index(linhasProntas() - 2, colunas() - 2));
     }
 }
 
@@ -52,7 +52,7 @@ void ModeloCelulas::suspende(bool suspenso)
 
 int ModeloCelulas::rowCount(const QModelIndex &pai) const
 {
-    return pai.isValid() ? 0 : linhas() - 1;
+    return pai.isValid() ? 0 : linhasProntas() - 1;
 }
 
 int ModeloCelulas::columnCount(const QModelIndex &pai) const

@@ -21,6 +21,12 @@ public:
 
     virtual int linhas() const = 0;
     virtual int colunas() const = 0;
+    // The rows the views show: all of them, but for a model still reading its rows, which
+    // counts those read so far (linhas() waits for the rest). Views ask nothing beyond them.
+    virtual int linhasProntas() const { return linhas(); }
+    // Rows up to r are wanted soon (a scroll or a key going there): a model still reading
+    // reads that far now.
+    virtual void preparaAte(int r) { (void)r; }
     // Rows beyond the old size are empty; the model is reset.
     virtual void defineTamanho(int linhas, int colunas) = 0;
 

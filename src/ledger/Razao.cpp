@@ -34,6 +34,13 @@ Razao::Razao(const ContextoJanela &contexto, const VistaRazao &vista, QObject *p
         if (numero->text() != conta().escolha())
             numero->setText(conta().escolha());
     });
+    // A large account's last rows come while the user looks at its first: the final balance
+    // shows once they are all read.
+    connect(&conta(), &::ContaAberta::leituraAcabou, this, [this] {
+        if (conta().aberta())
+            MostraSaldoFinal();
+    });
+    connect(&conta(), &::ContaAberta::leituraFalhou, this, &Razao::LeituraFalhou);
 }
 
 void Razao::MostraGrelha(bool visivel)

@@ -111,6 +111,8 @@ private:
     // The grid, its buttons and balance as the account's rows now are: with no movement, the
     // creation of one starts.
     void MostraConta();
+    void MostraSaldoFinal(); // blank while the account's last rows are still being read
+    void LeituraFalhou(const ErroBaseDados &erro);
     // After a write that changed movements: the grid shows what is stored, in place when the
     // account can say so, else read again.
     void MostraGravado(const ::ContaAberta::Gravacao &g);

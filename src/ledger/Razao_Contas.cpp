@@ -59,6 +59,9 @@ void Razao::MostraNome(const QString &nome)
 void Razao::AbreConta()
 {
     EscondeRazao();
+    // The account left is not read on to its end for nothing (it is read again when opened).
+    if (conta().aLer())
+        conta().esquece();
     m_vista.Image1->show();
     m_vista.Image1->setFocus();
 

@@ -2,6 +2,7 @@
 // The open account keeps each movement's raw values (ContaAberta) and makes the texts and colours
 // of the rows it shows on demand; balances are summed in exact cents.
 #include "ledger/Razao.h"
+#include "app/AvisoErroBaseDados.h"
 #include "data/BaseDados.h"
 #include "data/Regional.h"
 #include "data/Relogio.h"
@@ -53,7 +54,7 @@ void Razao::CarregaMovimentos()
 
 void Razao::MostraConta()
 {
-    if (conta().total() == 0) {
+    if (conta().semMovimentos()) {
         MostraGrelha(false);
         for (QWidget *w : std::initializer_list<QWidget *>{
                  m_vista.Label2, m_vista.Label1_10, m_vista.Txt_SaldoFinal,
@@ -105,10 +106,30 @@ void Razao::FormataGrelha()
 
     // Running balance: annulled movements leave it unchanged but still show it. The rows make
     // their balance texts and colours from it when painted or read.
-    const Dinheiro saldo = conta().calculaSaldos(Relogio::hoje());
+    conta().calculaSaldos(Relogio::hoje());
+    MostraSaldoFinal();
+    g.setRedraw(true);
+}
+
+void Razao::MostraSaldoFinal()
+{
+    if (conta().aLer()) {
+        m_vista.Txt_SaldoFinal->clear();
+        return;
+    }
+    const Dinheiro saldo = conta().saldoFinal();
     QPalette paleta = m_vista.Txt_SaldoFinal->palette();
     paleta.setColor(QPalette::Text, saldo.negativo() ? Vermelho : QColor(Qt::black));
     m_vista.Txt_SaldoFinal->setPalette(paleta);
     m_vista.Txt_SaldoFinal->setText(saldo.formataMoeda());
-    g.setRedraw(true);
+}
+
+void Razao::LeituraFalhou(const ErroBaseDados &erro)
+{
+    // As when nothing of the account could be read: none of it is shown, the start picture
+    // offers to open it again.
+    EscondeRazao();
+    m_vista.Mnu_Movimentos->menuAction()->setVisible(false);
+    m_vista.Image1->show();
+    MostraErroBaseDados(erro);
 }

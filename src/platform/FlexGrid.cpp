@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <limits>
 #include <stdexcept>
 
 // ---- model: flex row r >= 1 is model row r - 1; flex column c >= 1 is model column c - 1 ----
@@ -116,6 +117,9 @@ void FlexGrid::usaModelo(ModeloCelulas *modelo)
     m_modelo = novo;
     setModel(novo);
     connect(novo, &QAbstractItemModel::modelReset, this, &FlexGrid::modeloReposto);
+    // Rows a model adds as it reads them: the scroll range follows at once (the view would
+    // lay out only later), so a key or a jump to the end reaches the true end.
+    connect(novo, &QAbstractItemModel::rowsInserted, this, [this] { updateGeometries(); });
     modeloReposto();
 }
 
@@ -125,7 +129,7 @@ void FlexGrid::modeloReposto()
     m_larguras.resize(size_t(Cols()), 960);
     for (int c = 1; c < Cols(); ++c)
         setColumnHidden(c - 1, m_larguras[size_t(c)] <= 15);
-    m_row = std::min(m_row, Rows() - 1);
+    m_row = std::min(m_row, m_modelo->linhasProntas() - 1);
     m_col = std::min(m_col, Cols() - 1);
 }
 
@@ -186,9 +190,17 @@ int FlexGrid::TopRow() const
     return r < 0 ? FixedRows : r + 1;
 }
 
+int FlexGrid::linhasPorPagina() const
+{
+    return std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize())) + 1;
+}
+
 void FlexGrid::setTopRow(int r)
 {
-    if (r < FixedRows || r >= Rows())
+    // Only the rows shown from r on are needed, not the whole of a model still reading.
+    m_modelo->preparaAte(int(std::min<qint64>(qint64(r) + linhasPorPagina(),
+                                               std::numeric_limits<int>::max())));
+    if (r < FixedRows || r >= m_modelo->linhasProntas())
         return;
     doItemsLayout();
     updateGeometries();
@@ -215,5 +227,10 @@ void FlexGrid::keyPressEvent(QKeyEvent *e)
         e->accept();
         return;
     }
+    // A key that goes down goes as far as the model's whole rows, read or not yet.
+    if ((e->key() == Qt::Key_End && (e->modifiers() & Qt::ControlModifier)))
+        m_modelo->preparaAte(std::numeric_limits<int>::max());
+    else if (e->key() == Qt::Key_PageDown || e->key() == Qt::Key_Down)
+        m_modelo->preparaAte(m_row + 2 * linhasPorPagina());
     QTableView::keyPressEvent(e);
 }

@@ -95,6 +95,7 @@ protected:
 
 private:
     int primeiraColunaVisivel() const;
+    int linhasPorPagina() const;
     void modeloReposto();
     FlexGridModelo *m_proprio;
     ModeloCelulas *m_modelo;
