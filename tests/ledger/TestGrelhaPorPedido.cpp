@@ -242,12 +242,19 @@ private slots:
         auto janela = pasta.iniciaPrograma();
         janela->Mnu_Banco_Click(1);
         FlexGrid &g = *janela->MSHFlexGrid1;
-        QCOMPARE(g.Rows(), 100001);
+        // The first rows show at once, the final balance once the rest is read.
+        QCOMPARE(g.model()->rowCount(), ContaAberta::PrimeirasLinhas);
+        QCOMPARE(janela->Txt_SaldoFinal->text(), QString());
 
-        // Ctrl+End, as a user goes to the end: the last movement is current and on screen.
+        // Ctrl+End, as a user goes to the end before the rest came: the last movement is
+        // current and on screen.
         g.setFocus();
         QTest::keyClick(&g, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(g.Rows(), 100001);
         QCOMPARE(g.Row(), 100000);
+        QCOMPARE(janela->Txt_SaldoFinal->text(),
+                 janela->findChild<Razao *>()->SaldoFinal().formataMoeda());
+        QVERIFY(!janela->Txt_SaldoFinal->text().isEmpty());
         const QModelIndex ultima = g.model()->index(99999, Descricao - 1);
         QVERIFY(g.viewport()->rect().intersects(g.visualRect(ultima)));
         QVERIFY(g.TopRow() > 99900);
@@ -268,6 +275,13 @@ private slots:
         // And the grid can be put back at any row from the top.
         g.setTopRow(50000);
         QCOMPARE(g.TopRow(), 50000);
+
+        // Opened again and left alone: the rest comes from the event loop, the balance with it.
+        const QString saldo = janela->Txt_SaldoFinal->text();
+        janela->Mnu_Banco_Click(1);
+        QCOMPARE(janela->Txt_SaldoFinal->text(), QString());
+        QTRY_COMPARE(janela->Txt_SaldoFinal->text(), saldo);
+        QCOMPARE(g.model()->rowCount(), 100000);
         QCOMPARE(caixas.caixas.size(), 0);
     }
 };
