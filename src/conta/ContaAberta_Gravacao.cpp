@@ -79,7 +79,7 @@ ContaAberta::Gravacao ContaAberta::porGravar(bool todas) const
         if (!m_linhas.guardadaComoMostra(i)) {
             g.linhas.push_back(m_linhas.alteracao(i, true));
             g.linhasGrelha.push_back(r);
-        } else if (m_linhas.saldo(i) != m_linhas.saldoGuardado(i)) {
+        } else if (!m_linhas.saldoGuardadoCerto(i)) {
             g.saldos.emplace_back(m_linhas.chave(i), m_linhas.saldo(i));
             g.linhasSaldos.push_back(r);
         }

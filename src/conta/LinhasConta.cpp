@@ -56,7 +56,7 @@ bool LinhasConta::continua(int maxLinhas, const QDeadlineTimer &ate)
     if (!m_leitura)
         return false;
     Comando &c = *m_leitura;
-    const size_t antes = m_ordem.size();
+    qint64 saldo = saldoFinal();
     bool mais = true;
     for (int n = 0; n < maxLinhas; ++n) {
         // The clock is looked at every few hundred rows, not for each.
@@ -83,21 +83,22 @@ bool LinhasConta::continua(int maxLinhas, const QDeadlineTimer &ate)
             || tipos[9] != SQLITE_INTEGER || c.inteiro(9) != 0
             || maisLongo(numero, TabelaMovimentos::LarguraNumero)
             || maisLongo(descricao, TabelaMovimentos::LarguraDescricao);
-        const qint64 saldoGuardado = tipos[7] == SQLITE_INTEGER ? c.inteiro(7) : SaldoDesconhecido;
-        acrescenta(c.inteiro(0), dia, c.inteiro(5), c.inteiro(6), indiceSituacao(situacao),
-                   guardaTextos(numero, descricao), saldoGuardado, porAcertar);
+        const qint64 debito = c.inteiro(5), credito = c.inteiro(6);
+        const quint32 s = indiceSituacao(situacao);
+        // Rows come in the grid's order: the running balance is summed as they come.
+        if (!m_foraSaldo[s])
+            saldo += credito - debito;
+        const bool saldoCerto = tipos[7] == SQLITE_INTEGER && c.inteiro(7) == saldo;
+        acrescenta(c.inteiro(0), dia, debito, credito, s, guardaTextos(numero, descricao), saldo,
+                   saldoCerto, porAcertar);
     }
     if (!mais)
         m_leitura.reset();
-    if (m_comSaldos)
-        calculaSaldos(int(antes));
-    else
-        m_saldos.resize(m_ordem.size(), 0);
     return mais;
 }
 
 void LinhasConta::acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 credito,
-                             quint32 situacao, const Marca &m, qint64 saldoGuardado,
+                             quint32 situacao, const Marca &m, qint64 saldo, bool saldoCerto,
                              bool porAcertar)
 {
     if (m_chaves.size() >= std::numeric_limits<quint32>::max())
@@ -113,20 +114,21 @@ void LinhasConta::acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 cre
     m_creditos.push_back(credito);
     m_situacoes.push_back(situacao);
     m_marcas.push_back(m);
-    m_saldosGuardados.push_back(saldoGuardado);
+    m_saldos.push_back(saldo);
+    m_saldoCerto.push_back(saldoCerto);
     m_porAcertar.push_back(porAcertar);
 }
 
 void LinhasConta::reserva(size_t n)
 {
-    for (auto *v : {&m_chaves, &m_debitos, &m_creditos, &m_saldosGuardados})
+    for (auto *v : {&m_chaves, &m_debitos, &m_creditos, &m_saldos})
         v->reserve(n);
     m_dias.reserve(n);
     m_situacoes.reserve(n);
     m_marcas.reserve(n);
     m_ordem.reserve(n);
-    m_saldos.reserve(n);
     m_porAcertar.reserve(n);
+    m_saldoCerto.reserve(n);
 }
 
 LinhasConta::Marca LinhasConta::guardaTextos(std::string_view numero, std::string_view descricao)
@@ -227,16 +229,16 @@ QDate LinhasConta::data(int i) const
 
 qint64 LinhasConta::calculaSaldos(int desde)
 {
-    m_saldos.resize(m_ordem.size());
-    if (!m_comSaldos)
-        desde = 0;
     desde = std::clamp(desde, 0, total());
-    qint64 saldo = desde > 0 ? m_saldos[size_t(desde - 1)] : 0;
+    qint64 saldo = desde > 0 ? m_saldos[s(desde - 1)] : 0;
     for (size_t i = size_t(desde); i < m_ordem.size(); ++i) {
         const size_t k = m_ordem[i];
         if (!m_foraSaldo[m_situacoes[k]])
             saldo += m_creditos[k] - m_debitos[k];
-        m_saldos[i] = saldo;
+        if (m_saldos[k] != saldo) {
+            m_saldos[k] = saldo;
+            m_saldoCerto[k] = false; // what is stored is the balance it had
+        }
     }
     m_comSaldos = true;
     return saldo;
@@ -263,7 +265,7 @@ void LinhasConta::gravada(int i, std::optional<qint64> saldo, bool comoMostra)
 {
     m_porAcertar[s(i)] = !comoMostra;
     if (saldo)
-        m_saldosGuardados[s(i)] = *saldo;
+        m_saldoCerto[s(i)] = *saldo == m_saldos[s(i)];
 }
 
 int LinhasConta::linhaDaChave(qint64 chave, int de) const
@@ -288,7 +290,6 @@ int LinhasConta::move(int i, int &desde)
     m_ordem.erase(m_ordem.begin() + i);
     const int destino = posicaoOrdenada(m_dias[k], m_chaves[k]);
     m_ordem.insert(m_ordem.begin() + destino, k);
-    m_saldos.resize(m_ordem.size());
     desde = std::min(i, destino);
     return destino;
 }
@@ -309,19 +310,20 @@ int LinhasConta::substitui(int i, const TabelaMovimentos::AlteracaoMovimento &a,
     m_creditos[k] = a.credito.centimos();
     m_porAcertar[k] = false;
     if (a.saldo)
-        m_saldosGuardados[k] = a.saldo->centimos();
+        m_saldoCerto[k] = a.saldo->centimos() == m_saldos[k];
     return move(i, desde);
 }
 
 int LinhasConta::insere(const Movimento &m, int &desde)
 {
     const QByteArray numero = m.numero.toUtf8(), descricao = m.descricao.toUtf8();
-    // Stored as given, its balance the column's default, 0.
+    // Stored as given, its balance the column's default, 0 (its running balance until the
+    // balances are summed again from its place).
     const bool porAcertar = maisLongo(utf8De(numero), TabelaMovimentos::LarguraNumero)
                             || maisLongo(utf8De(descricao), TabelaMovimentos::LarguraDescricao);
     acrescenta(m.numAutomatico, m.data.isValid() ? qint32(m.data.toJulianDay()) : SemData,
                m.debito.centimos(), m.credito.centimos(), indiceSituacao(m.situacao),
-               guardaTextos(utf8De(numero), utf8De(descricao)), 0, porAcertar);
+               guardaTextos(utf8De(numero), utf8De(descricao)), 0, true, porAcertar);
     return move(total() - 1, desde);
 }
 
@@ -329,6 +331,5 @@ void LinhasConta::remove(int i, int &desde)
 {
     // The stored values stay behind, unreachable, until the account is read again.
     m_ordem.erase(m_ordem.begin() + i);
-    m_saldos.resize(m_ordem.size());
     desde = i;
 }

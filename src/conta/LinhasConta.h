@@ -3,9 +3,9 @@
 // amounts, situation and texts in compact arrays, in the grid's order (by date, undated first,
 // then by creation), and its running balance summed over them in cents. Rows change in place
 // after a write (replaced, moved to their date, added, removed), so an edit costs what it
-// touches, not a reload. Beside what the grid shows, each row knows the balance stored with it
-// and whether the stored row is exactly what a write-back of it would write, so a write-back
-// sends only what differs.
+// touches, not a reload. Beside what the grid shows, each row knows whether the balance stored
+// with it is its running balance and whether the stored row is exactly what a write-back of it
+// would write, so a write-back sends only what differs.
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QString>
@@ -26,8 +26,6 @@ class LinhasConta
 {
 public:
     static constexpr qint32 SemData = std::numeric_limits<qint32>::min();
-    // The stored balance of a row whose Saldo is not an integer: equal to no balance.
-    static constexpr qint64 SaldoDesconhecido = std::numeric_limits<qint64>::min();
 
     // The movements of account `numBanco`, in the grid's order.
     void le(BaseDados &bd, int numBanco);
@@ -62,20 +60,21 @@ public:
     bool foraDoSaldo(int i) const { return m_foraSaldo[m_situacoes[s(i)]]; } // starts with "A"
 
     // The running balance: a movement whose situation starts with "A" leaves it unchanged.
-    // Summed from row `desde` on (the rows before keep theirs); returns the final balance.
+    // Summed as the rows are read, and again from row `desde` on after a change (the rows
+    // before keep theirs); returns the final balance. The grid shows balances once they are
+    // asked for (temSaldos).
     bool temSaldos() const { return m_comSaldos; }
-    qint64 saldo(int i) const { return m_comSaldos ? m_saldos[size_t(i)] : 0; }
+    qint64 saldo(int i) const { return m_saldos[s(i)]; }
     qint64 calculaSaldos(int desde = 0);
-    qint64 saldoFinal() const { return m_saldos.empty() || !m_comSaldos ? 0 : m_saldos.back(); }
+    qint64 saldoFinal() const { return m_ordem.empty() ? 0 : m_saldos[m_ordem.back()]; }
 
-    // Row i as loaded, for writing back; with its running balance when `comSaldo` (0 before
-    // the balances are summed, as the empty cell reads).
+    // Row i as loaded, for writing back; with its running balance when `comSaldo`.
     TabelaMovimentos::AlteracaoMovimento alteracao(int i, bool comSaldo) const;
 
     // What is stored: the row as a write-back of it would write it (nothing but the balance
-    // can differ), and the balance stored with it.
+    // can differ), and a balance equal to its running balance.
     bool guardadaComoMostra(int i) const { return !m_porAcertar[s(i)]; }
-    qint64 saldoGuardado(int i) const { return m_saldosGuardados[s(i)]; }
+    bool saldoGuardadoCerto(int i) const { return m_saldoCerto[s(i)]; }
     // After a write of row i, with balance `saldo` when given: stored as shown, or (a row
     // written from other values than its own) not.
     void gravada(int i, std::optional<qint64> saldo, bool comoMostra = true);
@@ -105,7 +104,7 @@ private:
     Marca guardaTextos(std::string_view numero, std::string_view descricao);
     QString deBloco(quint32 bloco, quint32 de, quint32 ate) const;
     void acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 credito, quint32 situacao,
-                    const Marca &m, qint64 saldoGuardado, bool porAcertar);
+                    const Marca &m, qint64 saldo, bool saldoCerto, bool porAcertar);
     int posicaoOrdenada(qint32 dia, qint64 chave) const; // where a row of that date and key goes
     int move(int i, int &desde);                          // row i to its place by date and key
 
@@ -117,11 +116,13 @@ private:
     std::vector<qint64> m_debitos, m_creditos; // cents
     std::vector<quint32> m_situacoes;          // index into m_textosSituacao
     std::vector<Marca> m_marcas;
-    std::vector<qint64> m_saldosGuardados;
+    std::vector<qint64> m_saldos;   // the running balance
     std::vector<bool> m_porAcertar; // the stored row differs from what the grid would write
-    // Row i of the grid is stored movement m_ordem[i]; m_saldos[i] is its running balance.
+    // The balance stored with it equals m_saldos: true when read so, or written; false once
+    // the running balance moves away from it (the stored value itself is not kept).
+    std::vector<bool> m_saldoCerto;
+    // Row i of the grid is stored movement m_ordem[i].
     std::vector<quint32> m_ordem;
-    std::vector<qint64> m_saldos;
     bool m_comSaldos = false;
 
     // Texts, UTF-8, back to back in blocks that never move: no copy of the whole as it grows,

@@ -86,7 +86,7 @@ std::unique_ptr<BaseDados> BaseDados::abre(const QString &caminho, const QByteAr
     // The first real read proves the key and the file: a wrong key or a damaged file fails here.
     bd->consulta(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     bd->executaScript(QStringLiteral("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; "
-                                      "PRAGMA cache_size = -32768;"));
+                                      "PRAGMA cache_size = -16384;"));
     // Another program holding the file (an administrator's sqlcipher session) is waited for a
     // few seconds; then the statement fails with a busy error the user is told about.
     sqlite3_busy_timeout(db, BaseDados::EsperaOcupadaMs);
