@@ -72,10 +72,9 @@ void imprimeCarga(const char *quando)
 
 } // namespace
 
-#include <malloc.h>
 int main(int argc, char *argv[])
 {
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024); // EXPERIMENT
+    AjustaMemoria(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Settings of the benchmark's own, with the tip of the day off: a modal tip window at the

@@ -5,6 +5,10 @@
 #include "data/EsquemaExtractos.h"
 #include "platform/Ficheiros.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QApplication>
@@ -90,4 +94,14 @@ void CarregaTraducoes()
         QCoreApplication::installTranslator(&brasileira);
     if (europeia.load(QStringLiteral("qt_pt_PT"), pasta))
         QCoreApplication::installTranslator(&europeia);
+}
+
+void AjustaMemoria()
+{
+#ifdef __GLIBC__
+    // glibc raises its threshold for mapping a block apart each time such a block is freed, so
+    // after the first account closes, the next one's arrays come from the heap and its holes
+    // stay with the process. A fixed threshold keeps them apart.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
 }

@@ -23,5 +23,10 @@ void CentraJanela(QWidget *janela);
 // first and the Brazilian one answers what it lacks.
 void CarregaTraducoes();
 
+// Large blocks (an account's arrays and texts) are mapped apart and go back to the system once
+// freed, whatever was freed before: opening one large account after another never holds the
+// memory of both. Called first thing, before anything large is allocated.
+void AjustaMemoria();
+
 // The look every window is designed for: positions in twips were laid out for an 8-point font.
 void AplicaAspecto();

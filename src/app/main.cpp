@@ -48,6 +48,7 @@ QStringList argumentos(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    AjustaMemoria();
     if (const QString texto = TextoPedido(argumentos(argc, argv)); !texto.isEmpty()) {
         std::fputs(texto.toLocal8Bit().constData(), stdout);
         return 0;

@@ -1,6 +1,7 @@
 #include "conta/LinhasConta.h"
 #include "data/BaseDados.h"
 #include "data/Comando.h"
+#include "data/ErroBaseDados.h"
 #include "data/Regional.h"
 #include "data/Texto.h"
 
@@ -134,28 +135,38 @@ void LinhasConta::reserva(size_t n)
 LinhasConta::Marca LinhasConta::guardaTextos(std::string_view numero, std::string_view descricao)
 {
     const size_t tamanho = numero.size() + descricao.size();
-    if (tamanho > std::numeric_limits<quint32>::max() / 2)
-        throw std::length_error("LinhasConta: textos demasiado longos");
-    if (m_blocos.empty() || m_blocos.back().capacidade - m_blocos.back().usados < tamanho) {
-        Bloco b;
-        b.capacidade = std::max(TamanhoBloco, quint32(tamanho));
-        b.bytes.reset(new char[b.capacidade]);
-        m_blocos.push_back(std::move(b));
+    if (tamanho > TamanhoBloco || numero.size() >= Longos || descricao.size() >= Longos) {
+        m_longos.emplace_back(numero, descricao);
+        return Marca{quint32(m_longos.size() - 1), Longos, 0};
     }
-    Bloco &b = m_blocos.back();
-    Marca m{quint32(m_blocos.size() - 1), b.usados, 0, 0};
-    std::memcpy(b.bytes.get() + b.usados, numero.data(), numero.size());
-    m.meio = b.usados + quint32(numero.size());
-    std::memcpy(b.bytes.get() + m.meio, descricao.data(), descricao.size());
-    m.fim = m.meio + quint32(descricao.size());
-    b.usados = m.fim;
+    if (tamanho == 0)
+        return Marca{0, 0, 0};
+    if (TamanhoBloco - m_usadosNoUltimo < tamanho) {
+        if (m_blocos.size() >= std::numeric_limits<quint32>::max() / TamanhoBloco)
+            throw ErroBaseDados(QStringLiteral("a conta tem demasiado texto para a memória"));
+        m_blocos.emplace_back(new char[TamanhoBloco]);
+        m_usadosNoUltimo = 0;
+    }
+    char *destino = m_blocos.back().get() + m_usadosNoUltimo;
+    std::memcpy(destino, numero.data(), numero.size());
+    std::memcpy(destino + numero.size(), descricao.data(), descricao.size());
+    const Marca m{quint32(m_blocos.size() - 1) * TamanhoBloco + m_usadosNoUltimo,
+                  quint16(numero.size()), quint16(descricao.size())};
+    m_usadosNoUltimo += quint32(tamanho);
     return m;
 }
 
-QString LinhasConta::deBloco(quint32 bloco, quint32 de, quint32 ate) const
+std::string_view LinhasConta::textos(const Marca &m, bool descricao) const
 {
-    return de == ate ? QString()
-                     : QString::fromUtf8(m_blocos[bloco].bytes.get() + de, qsizetype(ate - de));
+    if (m.tamNumero == Longos) {
+        const auto &[n, d] = m_longos[m.posicao];
+        return descricao ? std::string_view(d) : std::string_view(n);
+    }
+    if ((descricao ? m.tamDescricao : m.tamNumero) == 0)
+        return {};
+    const char *p = m_blocos[m.posicao / TamanhoBloco].get() + m.posicao % TamanhoBloco;
+    return descricao ? std::string_view(p + m.tamNumero, m.tamDescricao)
+                     : std::string_view(p, m.tamNumero);
 }
 
 qint32 LinhasConta::diaDe(std::string_view iso, bool &canonica)
@@ -211,14 +222,14 @@ quint32 LinhasConta::indiceSituacao(const QString &s)
 
 QString LinhasConta::numero(int i) const
 {
-    const Marca &m = m_marcas[s(i)];
-    return deBloco(m.bloco, m.inicio, m.meio);
+    const std::string_view t = textos(m_marcas[s(i)], false);
+    return t.empty() ? QString() : QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 QString LinhasConta::descricao(int i) const
 {
-    const Marca &m = m_marcas[s(i)];
-    return deBloco(m.bloco, m.meio, m.fim);
+    const std::string_view t = textos(m_marcas[s(i)], true);
+    return t.empty() ? QString() : QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 QDate LinhasConta::data(int i) const

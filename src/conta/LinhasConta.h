@@ -92,17 +92,21 @@ public:
     void remove(int i, int &desde);
 
 private:
+    // Where a movement's Numero and Descricao are, back to back: at `posicao` of the blocks
+    // (block posicao / TamanhoBloco), or, for the rare texts too long for a block or for
+    // their lengths, m_longos[posicao] (tamNumero == Longos).
     struct Marca {
-        // Numero [inicio, meio), Descricao [meio, fim) of block `bloco`.
-        quint32 bloco, inicio, meio, fim;
+        quint32 posicao;
+        quint16 tamNumero, tamDescricao;
     };
+    static constexpr quint16 Longos = 0xFFFF;
     size_t s(int i) const { return m_ordem[size_t(i)]; }
     void reserva(size_t n); // room for n movements in every array
     static qint32 diaDe(std::string_view iso, bool &canonica);
     quint32 indiceSituacao(std::string_view s);
     quint32 indiceSituacao(const QString &s);
     Marca guardaTextos(std::string_view numero, std::string_view descricao);
-    QString deBloco(quint32 bloco, quint32 de, quint32 ate) const;
+    std::string_view textos(const Marca &m, bool descricao) const;
     void acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 credito, quint32 situacao,
                     const Marca &m, qint64 saldo, bool saldoCerto, bool porAcertar);
     int posicaoOrdenada(qint32 dia, qint64 chave) const; // where a row of that date and key goes
@@ -128,11 +132,9 @@ private:
     // Texts, UTF-8, back to back in blocks that never move: no copy of the whole as it grows,
     // so reading a large account never holds its texts twice.
     static constexpr quint32 TamanhoBloco = 1u << 20;
-    struct Bloco {
-        std::unique_ptr<char[]> bytes;
-        quint32 capacidade = 0, usados = 0;
-    };
-    std::vector<Bloco> m_blocos;
+    std::vector<std::unique_ptr<char[]>> m_blocos;
+    quint32 m_usadosNoUltimo = TamanhoBloco;
+    std::vector<std::pair<std::string, std::string>> m_longos;
 
     // The few distinct situations ("V", "", "A") each kept once.
     std::vector<QString> m_textosSituacao;

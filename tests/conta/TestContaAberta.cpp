@@ -2,6 +2,7 @@
 // write shows in place of reading the account again, and when a write is believed stored.
 #include "ApoioConta.h"
 #include "data/Relogio.h"
+#include "data/Texto.h"
 #include "support/RegistoTestes.h"
 
 using namespace ColunasGrelha;
@@ -175,6 +176,61 @@ private slots:
         f.bd->confirmaTransaccao();
         QVERIFY(c.porGravar(true).vazia());
         QCOMPARE(saldosErrados(*f.bd, 1), QStringList());
+    }
+
+    // Texts are kept packed: each length class must read back exactly as stored, and an edit
+    // shown in place must not disturb the texts of the rows around it.
+    void textosLidosComoGuardados_data()
+    {
+        QTest::addColumn<QStringList>("numeros");
+        QTest::addColumn<QStringList>("descricoes");
+        const QString limite(65534, QLatin1Char('d')), longo(65535, QLatin1Char('e'));
+        QTest::newRow("vazios") << QStringList{"", "12"} << QStringList{"", ""};
+        QTest::newRow("acentos, bytes de mais de um") << QStringList{"nº 7"}
+                                                      << QStringList{"Água e saneamento €"};
+        QTest::newRow("no limite do tamanho curto") << QStringList{"1"} << QStringList{limite};
+        QTest::newRow("um byte além") << QStringList{longo, "2"} << QStringList{"", longo};
+        QTest::newRow("maior que um bloco")
+            << QStringList{"3", "4"} << QStringList{QString((1 << 20) + 5, QChar(u'ç')), "depois"};
+        QStringList muitos, nums;
+        for (int i = 0; i < 60; ++i) {
+            muitos << QString(20000 + i, QLatin1Char('a' + i % 26));
+            nums << QString::number(i);
+        }
+        QTest::newRow("de um bloco para o seguinte") << nums << muitos;
+    }
+    void textosLidosComoGuardados()
+    {
+        QFETCH(QStringList, numeros);
+        QFETCH(QStringList, descricoes);
+        Ficheiro f;
+        // Straight into the file, as an older program or another tool left them: the
+        // program's own writes cut texts to their widths.
+        for (int i = 0; i < numeros.size(); ++i)
+            f.bd->executa(QStringLiteral("INSERT INTO TabBancos1Det (Data, Numero, Descricao, S, "
+                                         "Debito, Credito, NumBanco) VALUES (?, ?, ?, '', 100, 0, 1)"),
+                          {Regional::paraIso(QDate(2024, 1, 1).addDays(i)), numeros[i], descricoes[i]});
+        ContaAberta c;
+        abre(c, *f.bd, 1);
+        auto confere = [&] {
+            for (int i = 0; i < numeros.size(); ++i) {
+                QCOMPARE(c.texto(i + 1, Numero), numeros[i]);
+                QCOMPARE(c.texto(i + 1, Descricao), descricoes[i]);
+            }
+        };
+        confere();
+        // The last movement's number edited and shown in place: it takes new room, and what
+        // the write cut to its width shows cut.
+        const int r = int(numeros.size());
+        c.defineTexto(r, Numero, QStringLiteral("N"));
+        c.marcaAlterada(r);
+        const auto g = c.porGravar(false);
+        ApoioConta::grava(*f.bd, g);
+        QVERIFY(c.mostraGravado(g));
+        numeros[r - 1] = QStringLiteral("N");
+        descricoes[r - 1] = Texto::corta(descricoes[r - 1], TabelaMovimentos::LarguraDescricao);
+        confere();
+        QCOMPARE(mostradas(c), contaIngenua(*f.bd, 1));
     }
 
     void escolhaComoOTextoDaCaixa_data()
