@@ -344,8 +344,9 @@ void recalcula(PlanoConciliacao &plano, const Extracto &extracto)
             plano.soNoRazao.push_back(j);
     }
 
-    // The ledger's balance at the end of a day, with the new lines of the plan in it.
-    const auto saldoEm = [&](const QDate &d) {
+    // The ledger's balance at the end of a day as the import leaves it, with the new lines of
+    // the plan in it: a difference is then what confirming will not mend.
+    const auto saldoEm = [&](const QDate &d, const Dinheiro &doExtracto) {
         const qint64 dia = d.toJulianDay();
         const auto fim = std::upper_bound(
             plano.saldosRazao.begin(), plano.saldosRazao.end(), dia,
@@ -353,11 +354,14 @@ void recalcula(PlanoConciliacao &plano, const Extracto &extracto)
         qint64 c = fim == plano.saldosRazao.begin()
                        ? 0
                        : plano.acumulados[size_t(fim - plano.saldosRazao.begin()) - 1];
+        int novos = 0;
         for (const LinhaPlano &l : plano.linhas)
             if (l.decisao == DecisaoLinha::Novo && l.linha.data.isValid()
-                && l.linha.data.toJulianDay() <= dia)
+                && l.linha.data.toJulianDay() <= dia) {
                 c += l.linha.valor.centimos();
-        return Dinheiro::deCentimos(c);
+                ++novos;
+            }
+        return ComparacaoSaldo{d, doExtracto, Dinheiro::deCentimos(c), novos};
     };
     plano.saldoInicial.reset();
     plano.saldoFinal.reset();
@@ -365,13 +369,13 @@ void recalcula(PlanoConciliacao &plano, const Extracto &extracto)
         QDate d = extracto.saldoInicial->data;
         if (!d.isValid())
             d = plano.inicio.addDays(-1);
-        plano.saldoInicial = ComparacaoSaldo{d, extracto.saldoInicial->valor, saldoEm(d)};
+        plano.saldoInicial = saldoEm(d, extracto.saldoInicial->valor);
     }
     if (extracto.saldoFinal) {
         QDate d = extracto.saldoFinal->data;
         if (!d.isValid())
             d = plano.fim;
-        plano.saldoFinal = ComparacaoSaldo{d, extracto.saldoFinal->valor, saldoEm(d)};
+        plano.saldoFinal = saldoEm(d, extracto.saldoFinal->valor);
     }
     plano.movimentosEmFalta = plano.saldoInicial && plano.saldoInicial->difere();
 }

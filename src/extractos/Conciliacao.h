@@ -32,7 +32,8 @@ struct LinhaPlano {
 struct ComparacaoSaldo {
     QDate data;        // end of this day
     Dinheiro extracto; // as the statement gives it
-    Dinheiro razao;    // the ledger's, with the plan's new lines in it
+    Dinheiro razao;    // the ledger's as the import leaves it: the plan's new lines in it
+    int novos = 0;     // how many new lines of the plan that counts (not in the ledger yet)
     Dinheiro diferenca() const { return extracto - razao; }
     bool difere() const { return !diferenca().zero(); }
 };
