@@ -83,6 +83,95 @@ struct Par {
     size_t linha, movimento;
 };
 
+// Appends without a text of its own: a key is made for every line.
+void acrescentaNumero(QString &s, qint64 v)
+{
+    char16_t b[24];
+    int i = 24;
+    const bool negativo = v < 0;
+    quint64 u = negativo ? 0 - quint64(v) : quint64(v);
+    do {
+        b[--i] = char16_t(u'0' + u % 10);
+        u /= 10;
+    } while (u);
+    if (negativo)
+        b[--i] = u'-';
+    s.append(QStringView(b + i, 24 - i));
+}
+
+void acrescentaIso(QString &s, const QDate &d)
+{
+    int ano = 0, mes = 0, dia = 0;
+    if (d.isValid())
+        d.getDate(&ano, &mes, &dia);
+    if (!d.isValid() || ano < 0 || ano > 9999) {
+        s += Conciliacao::iso(d);
+        return;
+    }
+    const char16_t t[10] = {char16_t(u'0' + ano / 1000), char16_t(u'0' + ano / 100 % 10),
+                            char16_t(u'0' + ano / 10 % 10), char16_t(u'0' + ano % 10), u'-',
+                            char16_t(u'0' + mes / 10), char16_t(u'0' + mes % 10), u'-',
+                            char16_t(u'0' + dia / 10), char16_t(u'0' + dia % 10)};
+    s.append(QStringView(t, 10));
+}
+
+// Counts the repeats of keys in one flat table (open addressing), sized once for all the
+// lines: a hash map's node a line, made and freed, cost more than the keys themselves.
+template <class Chave, class Dispersao>
+class Repeticoes
+{
+public:
+    explicit Repeticoes(size_t quantas)
+    {
+        size_t t = 16;
+        while (t < 2 * quantas)
+            t <<= 1;
+        m_casas.resize(t);
+        m_mascara = t - 1;
+    }
+    // How many times `k` was seen, this one included.
+    int conta(const Chave &k)
+    {
+        for (size_t i = Dispersao()(k) & m_mascara;; i = (i + 1) & m_mascara) {
+            Casa &c = m_casas[i];
+            if (c.vezes == 0) {
+                c.chave = k;
+                return c.vezes = 1;
+            }
+            if (c.chave == k)
+                return ++c.vezes;
+        }
+    }
+
+private:
+    struct Casa {
+        Chave chave{};
+        int vezes = 0;
+    };
+    std::vector<Casa> m_casas;
+    size_t m_mascara = 0;
+};
+
+struct DispersaoVista {
+    size_t operator()(QStringView v) const { return qHash(v); }
+};
+
+// Day and amount of a line.
+struct DiaValor {
+    qint64 dia = 0, centimos = 0;
+    bool operator==(const DiaValor &) const = default;
+};
+
+struct DispersaoDiaValor {
+    size_t operator()(const DiaValor &c) const
+    {
+        quint64 h = quint64(c.dia) * 0x9E3779B97F4A7C15ull ^ quint64(c.centimos);
+        h ^= h >> 31;
+        h *= 0xBF58476D1CE4E5B9ull;
+        return size_t(h ^ (h >> 29));
+    }
+};
+
 } // namespace
 
 int PlanoConciliacao::conta(DecisaoLinha d) const
@@ -110,35 +199,41 @@ QString iso(const QDate &d)
     return QString(reinterpret_cast<const QChar *>(t), 10);
 }
 
-bool anulada(const QString &situacao) { return situacao.left(1).trimmed() == QLatin1String("A"); }
+// Both read the text in place: they run for every movement of the account.
+bool anulada(const QString &situacao) { return situacao.startsWith(QLatin1Char('A')); }
 
 bool porVerificar(const Movimento &m)
 {
-    return m.situacao.trimmed().toUpper() != QLatin1String("V") && !anulada(m.situacao);
+    return QStringView(m.situacao).trimmed().compare(u"V", Qt::CaseInsensitive) != 0
+           && !anulada(m.situacao);
 }
 
 std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
 {
     std::vector<QString> r;
     r.reserve(linhas.size());
-    std::unordered_map<QString, int> vistas;
-    vistas.reserve(linhas.size());
+    // The repeats counted on the bank's id as the line holds it (a view, no copy), or on the
+    // fingerprint's text; each key then written once.
+    Repeticoes<QStringView, DispersaoVista> porId(linhas.size());
+    std::unordered_map<QString, int> porImpressao;
     for (const LinhaExtracto &l : linhas) {
-        QString base;
-        if (const QString id = l.idBanco.trimmed(); !id.isEmpty()) {
-            base.reserve(id.size() + 12);
-            base += QLatin1String("id:");
-            base += id;
+        QString k;
+        int n = 0;
+        if (const QStringView id = QStringView(l.idBanco).trimmed(); !id.isEmpty()) {
+            n = porId.conta(id);
+            k.reserve(id.size() + 12);
+            k += QLatin1String("id:");
+            k += id;
         } else {
             const QString texto = iso(l.data) + QLatin1Char('|')
                                   + QString::number(l.valor.centimos()) + QLatin1Char('|')
                                   + l.descricao.simplified().toCaseFolded();
-            base = QStringLiteral("imp:") + impressaoCurta(texto);
+            k = QStringLiteral("imp:") + impressaoCurta(texto);
+            n = ++porImpressao[k];
         }
-        const int n = ++vistas[base];
-        base += QLatin1Char('#');
-        base += QString::number(n);
-        r.push_back(std::move(base));
+        k += QLatin1Char('#');
+        acrescentaNumero(k, n);
+        r.push_back(std::move(k));
     }
     return r;
 }
@@ -147,28 +242,18 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
 {
     std::vector<QString> r;
     r.reserve(linhas.size());
-    struct Chave {
-        qint64 dia, centimos;
-        bool operator==(const Chave &) const = default;
-    };
-    struct Dispersao {
-        size_t operator()(const Chave &c) const
-        {
-            return std::hash<qint64>()(c.dia * 1000003 ^ c.centimos);
-        }
-    };
-    std::unordered_map<Chave, int, Dispersao> vistas;
-    vistas.reserve(linhas.size());
+    Repeticoes<DiaValor, DispersaoDiaValor> vistas(linhas.size());
     for (const LinhaExtracto &l : linhas) {
-        const int n = ++vistas[Chave{diaDe(l.data), l.valor.centimos()}];
+        const int n = vistas.conta(DiaValor{diaDe(l.data), l.valor.centimos()});
         QString k;
-        k.reserve(40);
-        k += l.idBanco.trimmed().isEmpty() ? QLatin1String("val:") : QLatin1String("vid:");
-        k += iso(l.data);
+        k.reserve(48);
+        k += QStringView(l.idBanco).trimmed().isEmpty() ? QLatin1String("val:")
+                                                         : QLatin1String("vid:");
+        acrescentaIso(k, l.data);
         k += QLatin1Char('|');
-        k += QString::number(l.valor.centimos());
+        acrescentaNumero(k, l.valor.centimos());
         k += QLatin1Char('#');
-        k += QString::number(n);
+        acrescentaNumero(k, n);
         r.push_back(std::move(k));
     }
     return r;
@@ -176,13 +261,14 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
 
 void aplicaRegras(PlanoConciliacao &plano, const std::vector<RegraCategoria> &regras)
 {
+    const RegrasCategoria::Dobradas dobradas(regras);
     for (LinhaPlano &l : plano.linhas) {
         if (regras.empty()) {
             l.categoria.clear();
             l.categoria1.clear();
             continue;
         }
-        const RegraCategoria *r = RegrasCategoria::aplica(regras, l.linha.descricao);
+        const RegraCategoria *r = dobradas.aplica(l.linha.descricao);
         l.categoria = r ? r->categoria : QString();
         l.categoria1 = r ? r->categoria1 : QString();
     }
@@ -212,6 +298,9 @@ PlanoConciliacao planeia(const Entrada &e)
 
     // The ledger: what may be matched, and what the running balance counts.
     plano.saldosRazao.reserve(e.movimentos->size());
+    plano.porVerificar.reserve(size_t(std::count_if(
+        e.movimentos->begin(), e.movimentos->end(),
+        [](const Movimento &m) { return porVerificar(m) && m.data.isValid(); })));
     for (Movimento &m : *e.movimentos) {
         if (!anulada(m.situacao))
             plano.saldosRazao.emplace_back(diaDe(m.data), valorDe(m).centimos());
@@ -231,7 +320,9 @@ PlanoConciliacao planeia(const Entrada &e)
         std::stable_sort(plano.porVerificar.begin(), plano.porVerificar.end(), porData);
     plano.indicePorChave.reserve(plano.porVerificar.size());
     for (size_t j = 0; j < plano.porVerificar.size(); ++j)
-        plano.indicePorChave.emplace(plano.porVerificar[j].numAutomatico, j);
+        plano.indicePorChave.emplace_back(plano.porVerificar[j].numAutomatico, j);
+    if (!std::is_sorted(plano.indicePorChave.begin(), plano.indicePorChave.end()))
+        std::sort(plano.indicePorChave.begin(), plano.indicePorChave.end());
 
     // Movements to verify by amount, then by date (their order in porVerificar): one sorted
     // array, no list per amount.
@@ -406,8 +497,9 @@ std::vector<size_t> alternativas(const PlanoConciliacao &plano, size_t i)
 
 const Movimento *movimento(const PlanoConciliacao &plano, qint64 numAutomatico)
 {
-    const auto i = plano.indicePorChave.find(numAutomatico);
-    return i == plano.indicePorChave.end() ? nullptr : &plano.porVerificar[i->second];
+    const auto &ix = plano.indicePorChave;
+    const auto i = std::lower_bound(ix.begin(), ix.end(), std::make_pair(numAutomatico, size_t(0)));
+    return i == ix.end() || i->first != numAutomatico ? nullptr : &plano.porVerificar[i->second];
 }
 
 } // namespace Conciliacao

@@ -56,7 +56,8 @@ struct PlanoConciliacao {
     // does): its Julian day (undated first) and signed amount, by day.
     std::vector<std::pair<qint64, qint64>> saldosRazao;
     std::vector<qint64> acumulados; // running sums of saldosRazao's amounts
-    std::unordered_map<qint64, size_t> indicePorChave; // NumAutomatico -> porVerificar index
+    // (NumAutomatico, porVerificar index), by NumAutomatico: one array, not a node a movement.
+    std::vector<std::pair<qint64, size_t>> indicePorChave;
 
     int conta(DecisaoLinha d) const;
 };

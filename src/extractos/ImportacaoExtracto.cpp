@@ -126,14 +126,18 @@ std::vector<Movimento> movimentosDaConta(BaseDados &bd, int numBanco)
             m.data = QDate(digitos(0, 4), digitos(5, 2), digitos(8, 2));
         else if (!d.empty())
             m.data = Regional::deIso(c.texto(1));
-        m.numero = c.texto(2);
-        m.descricao = c.texto(3);
         const std::string_view s = c.utf8(4); // "V", "", "A": one shared text each
         if (s != anteriorUtf8) {
             anteriorUtf8 = std::string(s);
             situacaoAnterior = c.texto(4);
         }
         m.situacao = situacaoAnterior;
+        // Only a movement still to verify is matched or shown: the others count in the
+        // balance alone, so their texts are not made.
+        if (Conciliacao::porVerificar(m)) {
+            m.numero = c.texto(2);
+            m.descricao = c.texto(3);
+        }
         m.debito = Dinheiro::deCentimos(c.inteiro(5));
         m.credito = Dinheiro::deCentimos(c.inteiro(6));
         m.numBanco = numBanco;
