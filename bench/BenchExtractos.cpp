@@ -121,8 +121,8 @@ void medeExtractos()
                 Movimentos);
     // Wall ms per step, then the whole as CPU time (a loaded machine stretches the wall clock
     // with waits for a CPU; the CPU time is what the program itself spent).
-    std::printf("%-29s %8s %8s %8s %8s %8s %8s %6s %6s\n", "formato", "MB", "ler", "conciliar",
-                "gravar", "total", "CPU", "concil", "novos");
+    std::printf("%-29s %8s %8s %8s %8s %8s %8s %6s %6s %8s\n", "formato", "MB", "ler",
+                "conciliar", "gravar", "total", "CPU", "concil", "novos", "anular");
     // QUORVEL_BENCH_FORMATOS="MT940" times only the formats whose names contain the text.
     const QString so = qEnvironmentVariable("QUORVEL_BENCH_FORMATOS");
     for (const Formato &f : formatos) {
@@ -130,7 +130,7 @@ void medeExtractos()
             continue;
         if (f.verificado && !QFile::exists(modeloVerificado))
             criaRazao(modeloVerificado, true);
-        std::vector<double> ler, conciliar, gravar, total, cpu;
+        std::vector<double> ler, conciliar, gravar, total, cpu, anular;
         ResultadoImportacao r;
         for (int v = 0; v < Vezes; ++v) {
             copia(f.verificado ? modeloVerificado : modelo, trabalho);
@@ -150,14 +150,19 @@ void medeExtractos()
             gravar.push_back(c - b);
             total.push_back(c);
             cpu.push_back(cpuMs() - cpu0);
+            // Then the same import undone (the whole of it, checked and written back).
+            t.restart();
+            ImportacaoExtracto::anulaUltima(*bd, 1);
+            anular.push_back(double(t.nsecsElapsed()) / 1e6);
         }
         const auto mediana = [](std::vector<double> v) {
             std::sort(v.begin(), v.end());
             return v[v.size() / 2];
         };
-        std::printf("%-29s %8.1f %8.0f %8.0f %8.0f %8.0f %8.0f %6d %6d\n", f.nome,
+        std::printf("%-29s %8.1f %8.0f %8.0f %8.0f %8.0f %8.0f %6d %6d %8.0f\n", f.nome,
                     double(f.bytes.size()) / 1e6, mediana(ler), mediana(conciliar),
-                    mediana(gravar), mediana(total), mediana(cpu), r.conciliados, r.novos);
+                    mediana(gravar), mediana(total), mediana(cpu), r.conciliados, r.novos,
+                    mediana(anular));
         std::fflush(stdout);
     }
     std::printf("pico de memória: %.0f MB\n", picoMemoriaMB());
