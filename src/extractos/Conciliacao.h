@@ -89,7 +89,9 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas);
 struct Entrada {
     int numBanco = 0;
     const Extracto *extracto = nullptr;          // lines in any order
-    std::vector<Movimento> *movimentos = nullptr; // every movement of the account; taken over
+    // Every movement of the account, taken over; the texts (number, description) are needed
+    // only of those still to verify.
+    std::vector<Movimento> *movimentos = nullptr;
     const std::unordered_set<QString> *importadas = nullptr; // both keys of earlier imports
     const std::vector<RegraCategoria> *regras = nullptr;
 };

@@ -396,7 +396,7 @@ public:
         if (!existe)
             return {};
         if (comExtras) {
-            // The first extras row of the movement, as the grid reads it; none is all empty.
+            // The movement's first extras row, as the grid reads it; without one, all empty.
             ExtrasMovimento e;
             m_extras.liga(1, numAutomatico);
             m_extras.liga(2, numBanco);
