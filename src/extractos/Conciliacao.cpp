@@ -1,6 +1,7 @@
 #include "extractos/Conciliacao.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <unordered_map>
 
@@ -27,18 +28,6 @@ QStringList palavras(const QString &texto)
         }
     }
     return r;
-}
-
-// FNV-1a, 64 bits, of the UTF-8 text, in hex: a short key that is the same on every run and
-// every machine (qHash is seeded per process).
-QString impressaoCurta(const QString &texto)
-{
-    quint64 h = 14695981039346656037ull;
-    for (const char c : texto.toUtf8()) {
-        h ^= quint8(c);
-        h *= 1099511628211ull;
-    }
-    return QString::number(h, 16).rightJustified(16, QLatin1Char('0'));
 }
 
 QString semZerosAEsquerda(const QString &numero)
@@ -172,6 +161,81 @@ struct DispersaoDiaValor {
     }
 };
 
+// FNV-1a, 64 bits, over UTF-8 bytes fed as they come: a short key that is the same on every
+// run and every machine (qHash is seeded per process), made without a text of its own.
+class Fnv
+{
+public:
+    void byte(quint8 b)
+    {
+        m_h ^= b;
+        m_h *= 1099511628211ull;
+    }
+    void ascii(QLatin1StringView t)
+    {
+        for (const char c : t)
+            byte(quint8(c));
+    }
+    void texto(QStringView t)
+    {
+        qsizetype i = 0;
+        while (i < t.size() && t[i].unicode() < 0x80)
+            byte(quint8(t[i++].unicode()));
+        if (i < t.size())
+            for (const char c : t.sliced(i).toUtf8())
+                byte(quint8(c));
+    }
+    quint64 valor() const { return m_h; }
+
+private:
+    quint64 m_h = 14695981039346656037ull;
+};
+
+bool espacoAscii(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
+// The fingerprint of a line without the bank's id: its ISO day, amount and text with the spaces
+// simplified and case folded, each after a "|". An ASCII text is simplified and folded here
+// as QString::simplified and toCaseFolded do it (the same bytes); any other goes through them.
+quint64 impressaoLinha(const LinhaExtracto &l)
+{
+    Fnv f;
+    char b[24];
+    QString dia;
+    acrescentaIso(dia, l.data);
+    f.texto(dia);
+    f.byte('|');
+    const auto r = std::to_chars(b, b + sizeof b, l.valor.centimos());
+    f.ascii(QLatin1StringView(b, r.ptr - b));
+    f.byte('|');
+    const QStringView d(l.descricao);
+    if (!std::all_of(d.begin(), d.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        f.texto(l.descricao.simplified().toCaseFolded());
+        return f.valor();
+    }
+    bool espaco = false, algum = false;
+    for (const QChar q : d) {
+        const char16_t c = q.unicode();
+        if (espacoAscii(c)) {
+            espaco = algum;
+            continue;
+        }
+        if (espaco)
+            f.byte(' ');
+        espaco = false;
+        algum = true;
+        f.byte(quint8(c >= u'A' && c <= u'Z' ? c + 32 : c));
+    }
+    return f.valor();
+}
+
+void acrescentaHex(QString &s, quint64 v)
+{
+    char16_t t[16];
+    for (int i = 15; i >= 0; --i, v >>= 4)
+        t[i] = char16_t(u"0123456789abcdef"[v & 15]);
+    s.append(QStringView(t, 16));
+}
+
 } // namespace
 
 int PlanoConciliacao::conta(DecisaoLinha d) const
@@ -215,7 +279,7 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
     // The repeats counted on the bank's id as the line holds it (a view, no copy), or on the
     // fingerprint's text; each key then written once.
     Repeticoes<QStringView, DispersaoVista> porId(linhas.size());
-    std::unordered_map<QString, int> porImpressao;
+    Repeticoes<quint64, std::hash<quint64>> porImpressao(linhas.size());
     for (const LinhaExtracto &l : linhas) {
         QString k;
         int n = 0;
@@ -225,11 +289,11 @@ std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
             k += QLatin1String("id:");
             k += id;
         } else {
-            const QString texto = iso(l.data) + QLatin1Char('|')
-                                  + QString::number(l.valor.centimos()) + QLatin1Char('|')
-                                  + l.descricao.simplified().toCaseFolded();
-            k = QStringLiteral("imp:") + impressaoCurta(texto);
-            n = ++porImpressao[k];
+            const quint64 h = impressaoLinha(l);
+            n = porImpressao.conta(h);
+            k.reserve(28);
+            k += QLatin1String("imp:");
+            acrescentaHex(k, h);
         }
         k += QLatin1Char('#');
         acrescentaNumero(k, n);
