@@ -88,6 +88,8 @@ int main(int argc, char *argv[])
     AplicaAspecto();
 
     imprimeCarga("no início");
+    if (qEnvironmentVariableIntValue("QUORVEL_BENCH_SO_EXTRACTOS") != 0) // the statements alone
+        return medeExtractos(), imprimeCarga("no fim"), 0;
     imprimeCabecalho();
     // QUORVEL_BENCH_TAMANHOS="1000,10000" runs only those sizes (for profiling one of them).
     std::vector<int> tamanhos{1000, 10000, 100000};

@@ -52,14 +52,19 @@ void imprimePlano(const ImportacaoPreparada &p)
     diz(QStringLiteral("Conciliados: %1").arg(pl.conta(DecisaoLinha::Conciliado)));
     diz(QStringLiteral("Já importados: %1").arg(pl.conta(DecisaoLinha::JaImportado)));
     diz(QStringLiteral("No razão, não no extracto: %1").arg(pl.soNoRazao.size()));
+    // The ledger's side is what the import leaves: the new lines counted in, and said so.
+    const auto saldo = [](const char *qual, const ComparacaoSaldo &s) {
+        diz(QStringLiteral("Saldo %1: extracto %2, razão %3, diferença %4 (%5%6)")
+                .arg(QLatin1String(qual), s.extracto.formata(), s.razao.formata(),
+                     s.diferenca().formata(), Regional::formataData(s.data),
+                     s.novos == 0 ? QString()
+                     : s.novos == 1 ? QStringLiteral(", com 1 novo")
+                                    : QStringLiteral(", com %1 novos").arg(s.novos)));
+    };
     if (pl.saldoInicial)
-        diz(QStringLiteral("Saldo inicial: extracto %1, razão %2, diferença %3")
-                .arg(pl.saldoInicial->extracto.formata(), pl.saldoInicial->razao.formata(),
-                     pl.saldoInicial->diferenca().formata()));
+        saldo("inicial", *pl.saldoInicial);
     if (pl.saldoFinal)
-        diz(QStringLiteral("Saldo final: extracto %1, razão %2, diferença %3")
-                .arg(pl.saldoFinal->extracto.formata(), pl.saldoFinal->razao.formata(),
-                     pl.saldoFinal->diferenca().formata()));
+        saldo("final", *pl.saldoFinal);
     if (pl.movimentosEmFalta)
         diz(QStringLiteral("Aviso: Movimentos em falta: o saldo inicial do extracto não continua "
                            "o saldo do razão."));

@@ -111,6 +111,10 @@ void preenche(BaseDados &bd)
                     QStringLiteral("Conta de demonstração."), c.numero});
         geraMovimentos(bd, c.numero, 600, inicio, unsigned(c.numero) * 7919u);
     }
+    // A bookkeeper ticks movements against the statements received: the latest weeks have
+    // none yet (the demo folder's sample statements are of those weeks).
+    bd.executa(QStringLiteral("UPDATE TabBancos1Det SET S = ? WHERE S = 'V' AND Data >= ?"),
+               {QString(), Regional::paraIso(Relogio::hoje().addDays(1 - DiasPorVerificar))});
     bd.executa(QStringLiteral("UPDATE TabBancos SET ultimo = 1 WHERE NumBanco = 1"));
 }
 

@@ -10,7 +10,11 @@ namespace DadosDemonstracao {
 // The password of the protected demo account (account 2).
 inline const QString PasswordConta2 = QStringLiteral("segredo");
 
-// Three named accounts with about two years of movements each, ending today.
+// The last days no bank statement has covered yet: nothing in them is verified.
+inline constexpr int DiasPorVerificar = 28;
+
+// Three named accounts with about two years of movements each, ending today; the movements of
+// the last DiasPorVerificar days are not verified yet.
 void preenche(BaseDados &bd);
 
 // Fills account n with `quantos` movements from `inicio` on, a few a day, with

@@ -1,6 +1,7 @@
 #include "extractos/Conciliacao.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <unordered_map>
 
@@ -27,18 +28,6 @@ QStringList palavras(const QString &texto)
         }
     }
     return r;
-}
-
-// FNV-1a, 64 bits, of the UTF-8 text, in hex: a short key that is the same on every run and
-// every machine (qHash is seeded per process).
-QString impressaoCurta(const QString &texto)
-{
-    quint64 h = 14695981039346656037ull;
-    for (const char c : texto.toUtf8()) {
-        h ^= quint8(c);
-        h *= 1099511628211ull;
-    }
-    return QString::number(h, 16).rightJustified(16, QLatin1Char('0'));
 }
 
 QString semZerosAEsquerda(const QString &numero)
@@ -83,6 +72,170 @@ struct Par {
     size_t linha, movimento;
 };
 
+// Appends without a text of its own: a key is made for every line.
+void acrescentaNumero(QString &s, qint64 v)
+{
+    char16_t b[24];
+    int i = 24;
+    const bool negativo = v < 0;
+    quint64 u = negativo ? 0 - quint64(v) : quint64(v);
+    do {
+        b[--i] = char16_t(u'0' + u % 10);
+        u /= 10;
+    } while (u);
+    if (negativo)
+        b[--i] = u'-';
+    s.append(QStringView(b + i, 24 - i));
+}
+
+void acrescentaIso(QString &s, const QDate &d)
+{
+    int ano = 0, mes = 0, dia = 0;
+    if (d.isValid())
+        d.getDate(&ano, &mes, &dia);
+    if (!d.isValid() || ano < 0 || ano > 9999) {
+        s += Conciliacao::iso(d);
+        return;
+    }
+    const char16_t t[10] = {char16_t(u'0' + ano / 1000), char16_t(u'0' + ano / 100 % 10),
+                            char16_t(u'0' + ano / 10 % 10), char16_t(u'0' + ano % 10), u'-',
+                            char16_t(u'0' + mes / 10), char16_t(u'0' + mes % 10), u'-',
+                            char16_t(u'0' + dia / 10), char16_t(u'0' + dia % 10)};
+    s.append(QStringView(t, 10));
+}
+
+// Counts the repeats of keys in one flat table (open addressing), sized once for all the
+// lines: a hash map's node a line, made and freed, cost more than the keys themselves.
+template <class Chave, class Dispersao>
+class Repeticoes
+{
+public:
+    explicit Repeticoes(size_t quantas)
+    {
+        size_t t = 16;
+        while (t < 2 * quantas)
+            t <<= 1;
+        m_casas.resize(t);
+        m_mascara = t - 1;
+    }
+    // How many times `k` was seen, this one included.
+    int conta(const Chave &k)
+    {
+        for (size_t i = Dispersao()(k) & m_mascara;; i = (i + 1) & m_mascara) {
+            Casa &c = m_casas[i];
+            if (c.vezes == 0) {
+                c.chave = k;
+                return c.vezes = 1;
+            }
+            if (c.chave == k)
+                return ++c.vezes;
+        }
+    }
+
+private:
+    struct Casa {
+        Chave chave{};
+        int vezes = 0;
+    };
+    std::vector<Casa> m_casas;
+    size_t m_mascara = 0;
+};
+
+struct DispersaoVista {
+    size_t operator()(QStringView v) const { return qHash(v); }
+};
+
+// Day and amount of a line.
+struct DiaValor {
+    qint64 dia = 0, centimos = 0;
+    bool operator==(const DiaValor &) const = default;
+};
+
+struct DispersaoDiaValor {
+    size_t operator()(const DiaValor &c) const
+    {
+        quint64 h = quint64(c.dia) * 0x9E3779B97F4A7C15ull ^ quint64(c.centimos);
+        h ^= h >> 31;
+        h *= 0xBF58476D1CE4E5B9ull;
+        return size_t(h ^ (h >> 29));
+    }
+};
+
+// FNV-1a, 64 bits, over UTF-8 bytes fed as they come: a short key that is the same on every
+// run and every machine (qHash is seeded per process), made without a text of its own.
+class Fnv
+{
+public:
+    void byte(quint8 b)
+    {
+        m_h ^= b;
+        m_h *= 1099511628211ull;
+    }
+    void ascii(QLatin1StringView t)
+    {
+        for (const char c : t)
+            byte(quint8(c));
+    }
+    void texto(QStringView t)
+    {
+        qsizetype i = 0;
+        while (i < t.size() && t[i].unicode() < 0x80)
+            byte(quint8(t[i++].unicode()));
+        if (i < t.size())
+            for (const char c : t.sliced(i).toUtf8())
+                byte(quint8(c));
+    }
+    quint64 valor() const { return m_h; }
+
+private:
+    quint64 m_h = 14695981039346656037ull;
+};
+
+bool espacoAscii(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
+// The fingerprint of a line without the bank's id: its ISO day, amount and text with the spaces
+// simplified and case folded, each after a "|". An ASCII text is simplified and folded here
+// as QString::simplified and toCaseFolded do it (the same bytes); any other goes through them.
+quint64 impressaoLinha(const LinhaExtracto &l)
+{
+    Fnv f;
+    char b[24];
+    QString dia;
+    acrescentaIso(dia, l.data);
+    f.texto(dia);
+    f.byte('|');
+    const auto r = std::to_chars(b, b + sizeof b, l.valor.centimos());
+    f.ascii(QLatin1StringView(b, r.ptr - b));
+    f.byte('|');
+    const QStringView d(l.descricao);
+    if (!std::all_of(d.begin(), d.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        f.texto(l.descricao.simplified().toCaseFolded());
+        return f.valor();
+    }
+    bool espaco = false, algum = false;
+    for (const QChar q : d) {
+        const char16_t c = q.unicode();
+        if (espacoAscii(c)) {
+            espaco = algum;
+            continue;
+        }
+        if (espaco)
+            f.byte(' ');
+        espaco = false;
+        algum = true;
+        f.byte(quint8(c >= u'A' && c <= u'Z' ? c + 32 : c));
+    }
+    return f.valor();
+}
+
+void acrescentaHex(QString &s, quint64 v)
+{
+    char16_t t[16];
+    for (int i = 15; i >= 0; --i, v >>= 4)
+        t[i] = char16_t(u"0123456789abcdef"[v & 15]);
+    s.append(QStringView(t, 16));
+}
+
 } // namespace
 
 int PlanoConciliacao::conta(DecisaoLinha d) const
@@ -110,35 +263,41 @@ QString iso(const QDate &d)
     return QString(reinterpret_cast<const QChar *>(t), 10);
 }
 
-bool anulada(const QString &situacao) { return situacao.left(1).trimmed() == QLatin1String("A"); }
+// Both read the text in place: they run for every movement of the account.
+bool anulada(const QString &situacao) { return situacao.startsWith(QLatin1Char('A')); }
 
 bool porVerificar(const Movimento &m)
 {
-    return m.situacao.trimmed().toUpper() != QLatin1String("V") && !anulada(m.situacao);
+    return QStringView(m.situacao).trimmed().compare(u"V", Qt::CaseInsensitive) != 0
+           && !anulada(m.situacao);
 }
 
 std::vector<QString> chaves(const std::vector<LinhaExtracto> &linhas)
 {
     std::vector<QString> r;
     r.reserve(linhas.size());
-    std::unordered_map<QString, int> vistas;
-    vistas.reserve(linhas.size());
+    // The repeats counted on the bank's id as the line holds it (a view, no copy), or on the
+    // fingerprint's text; each key then written once.
+    Repeticoes<QStringView, DispersaoVista> porId(linhas.size());
+    Repeticoes<quint64, std::hash<quint64>> porImpressao(linhas.size());
     for (const LinhaExtracto &l : linhas) {
-        QString base;
-        if (const QString id = l.idBanco.trimmed(); !id.isEmpty()) {
-            base.reserve(id.size() + 12);
-            base += QLatin1String("id:");
-            base += id;
+        QString k;
+        int n = 0;
+        if (const QStringView id = QStringView(l.idBanco).trimmed(); !id.isEmpty()) {
+            n = porId.conta(id);
+            k.reserve(id.size() + 12);
+            k += QLatin1String("id:");
+            k += id;
         } else {
-            const QString texto = iso(l.data) + QLatin1Char('|')
-                                  + QString::number(l.valor.centimos()) + QLatin1Char('|')
-                                  + l.descricao.simplified().toCaseFolded();
-            base = QStringLiteral("imp:") + impressaoCurta(texto);
+            const quint64 h = impressaoLinha(l);
+            n = porImpressao.conta(h);
+            k.reserve(28);
+            k += QLatin1String("imp:");
+            acrescentaHex(k, h);
         }
-        const int n = ++vistas[base];
-        base += QLatin1Char('#');
-        base += QString::number(n);
-        r.push_back(std::move(base));
+        k += QLatin1Char('#');
+        acrescentaNumero(k, n);
+        r.push_back(std::move(k));
     }
     return r;
 }
@@ -147,28 +306,18 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
 {
     std::vector<QString> r;
     r.reserve(linhas.size());
-    struct Chave {
-        qint64 dia, centimos;
-        bool operator==(const Chave &) const = default;
-    };
-    struct Dispersao {
-        size_t operator()(const Chave &c) const
-        {
-            return std::hash<qint64>()(c.dia * 1000003 ^ c.centimos);
-        }
-    };
-    std::unordered_map<Chave, int, Dispersao> vistas;
-    vistas.reserve(linhas.size());
+    Repeticoes<DiaValor, DispersaoDiaValor> vistas(linhas.size());
     for (const LinhaExtracto &l : linhas) {
-        const int n = ++vistas[Chave{diaDe(l.data), l.valor.centimos()}];
+        const int n = vistas.conta(DiaValor{diaDe(l.data), l.valor.centimos()});
         QString k;
-        k.reserve(40);
-        k += l.idBanco.trimmed().isEmpty() ? QLatin1String("val:") : QLatin1String("vid:");
-        k += iso(l.data);
+        k.reserve(48);
+        k += QStringView(l.idBanco).trimmed().isEmpty() ? QLatin1String("val:")
+                                                         : QLatin1String("vid:");
+        acrescentaIso(k, l.data);
         k += QLatin1Char('|');
-        k += QString::number(l.valor.centimos());
+        acrescentaNumero(k, l.valor.centimos());
         k += QLatin1Char('#');
-        k += QString::number(n);
+        acrescentaNumero(k, n);
         r.push_back(std::move(k));
     }
     return r;
@@ -176,13 +325,14 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas)
 
 void aplicaRegras(PlanoConciliacao &plano, const std::vector<RegraCategoria> &regras)
 {
+    const RegrasCategoria::Dobradas dobradas(regras);
     for (LinhaPlano &l : plano.linhas) {
         if (regras.empty()) {
             l.categoria.clear();
             l.categoria1.clear();
             continue;
         }
-        const RegraCategoria *r = RegrasCategoria::aplica(regras, l.linha.descricao);
+        const RegraCategoria *r = dobradas.aplica(l.linha.descricao);
         l.categoria = r ? r->categoria : QString();
         l.categoria1 = r ? r->categoria1 : QString();
     }
@@ -212,6 +362,9 @@ PlanoConciliacao planeia(const Entrada &e)
 
     // The ledger: what may be matched, and what the running balance counts.
     plano.saldosRazao.reserve(e.movimentos->size());
+    plano.porVerificar.reserve(size_t(std::count_if(
+        e.movimentos->begin(), e.movimentos->end(),
+        [](const Movimento &m) { return porVerificar(m) && m.data.isValid(); })));
     for (Movimento &m : *e.movimentos) {
         if (!anulada(m.situacao))
             plano.saldosRazao.emplace_back(diaDe(m.data), valorDe(m).centimos());
@@ -231,7 +384,9 @@ PlanoConciliacao planeia(const Entrada &e)
         std::stable_sort(plano.porVerificar.begin(), plano.porVerificar.end(), porData);
     plano.indicePorChave.reserve(plano.porVerificar.size());
     for (size_t j = 0; j < plano.porVerificar.size(); ++j)
-        plano.indicePorChave.emplace(plano.porVerificar[j].numAutomatico, j);
+        plano.indicePorChave.emplace_back(plano.porVerificar[j].numAutomatico, j);
+    if (!std::is_sorted(plano.indicePorChave.begin(), plano.indicePorChave.end()))
+        std::sort(plano.indicePorChave.begin(), plano.indicePorChave.end());
 
     // Movements to verify by amount, then by date (their order in porVerificar): one sorted
     // array, no list per amount.
@@ -344,8 +499,9 @@ void recalcula(PlanoConciliacao &plano, const Extracto &extracto)
             plano.soNoRazao.push_back(j);
     }
 
-    // The ledger's balance at the end of a day, with the new lines of the plan in it.
-    const auto saldoEm = [&](const QDate &d) {
+    // The ledger's balance at the end of a day as the import leaves it, with the new lines of
+    // the plan in it: a difference is then what confirming will not mend.
+    const auto saldoEm = [&](const QDate &d, const Dinheiro &doExtracto) {
         const qint64 dia = d.toJulianDay();
         const auto fim = std::upper_bound(
             plano.saldosRazao.begin(), plano.saldosRazao.end(), dia,
@@ -353,11 +509,14 @@ void recalcula(PlanoConciliacao &plano, const Extracto &extracto)
         qint64 c = fim == plano.saldosRazao.begin()
                        ? 0
                        : plano.acumulados[size_t(fim - plano.saldosRazao.begin()) - 1];
+        int novos = 0;
         for (const LinhaPlano &l : plano.linhas)
             if (l.decisao == DecisaoLinha::Novo && l.linha.data.isValid()
-                && l.linha.data.toJulianDay() <= dia)
+                && l.linha.data.toJulianDay() <= dia) {
                 c += l.linha.valor.centimos();
-        return Dinheiro::deCentimos(c);
+                ++novos;
+            }
+        return ComparacaoSaldo{d, doExtracto, Dinheiro::deCentimos(c), novos};
     };
     plano.saldoInicial.reset();
     plano.saldoFinal.reset();
@@ -365,13 +524,13 @@ void recalcula(PlanoConciliacao &plano, const Extracto &extracto)
         QDate d = extracto.saldoInicial->data;
         if (!d.isValid())
             d = plano.inicio.addDays(-1);
-        plano.saldoInicial = ComparacaoSaldo{d, extracto.saldoInicial->valor, saldoEm(d)};
+        plano.saldoInicial = saldoEm(d, extracto.saldoInicial->valor);
     }
     if (extracto.saldoFinal) {
         QDate d = extracto.saldoFinal->data;
         if (!d.isValid())
             d = plano.fim;
-        plano.saldoFinal = ComparacaoSaldo{d, extracto.saldoFinal->valor, saldoEm(d)};
+        plano.saldoFinal = saldoEm(d, extracto.saldoFinal->valor);
     }
     plano.movimentosEmFalta = plano.saldoInicial && plano.saldoInicial->difere();
 }
@@ -402,8 +561,9 @@ std::vector<size_t> alternativas(const PlanoConciliacao &plano, size_t i)
 
 const Movimento *movimento(const PlanoConciliacao &plano, qint64 numAutomatico)
 {
-    const auto i = plano.indicePorChave.find(numAutomatico);
-    return i == plano.indicePorChave.end() ? nullptr : &plano.porVerificar[i->second];
+    const auto &ix = plano.indicePorChave;
+    const auto i = std::lower_bound(ix.begin(), ix.end(), std::make_pair(numAutomatico, size_t(0)));
+    return i == ix.end() || i->first != numAutomatico ? nullptr : &plano.porVerificar[i->second];
 }
 
 } // namespace Conciliacao

@@ -32,7 +32,8 @@ struct LinhaPlano {
 struct ComparacaoSaldo {
     QDate data;        // end of this day
     Dinheiro extracto; // as the statement gives it
-    Dinheiro razao;    // the ledger's, with the plan's new lines in it
+    Dinheiro razao;    // the ledger's as the import leaves it: the plan's new lines in it
+    int novos = 0;     // how many new lines of the plan that counts (not in the ledger yet)
     Dinheiro diferenca() const { return extracto - razao; }
     bool difere() const { return !diferenca().zero(); }
 };
@@ -55,7 +56,8 @@ struct PlanoConciliacao {
     // does): its Julian day (undated first) and signed amount, by day.
     std::vector<std::pair<qint64, qint64>> saldosRazao;
     std::vector<qint64> acumulados; // running sums of saldosRazao's amounts
-    std::unordered_map<qint64, size_t> indicePorChave; // NumAutomatico -> porVerificar index
+    // (NumAutomatico, porVerificar index), by NumAutomatico: one array, not a node a movement.
+    std::vector<std::pair<qint64, size_t>> indicePorChave;
 
     int conta(DecisaoLinha d) const;
 };
@@ -87,7 +89,9 @@ std::vector<QString> chavesValor(const std::vector<LinhaExtracto> &linhas);
 struct Entrada {
     int numBanco = 0;
     const Extracto *extracto = nullptr;          // lines in any order
-    std::vector<Movimento> *movimentos = nullptr; // every movement of the account; taken over
+    // Every movement of the account, taken over; the texts (number, description) are needed
+    // only of those still to verify.
+    std::vector<Movimento> *movimentos = nullptr;
     const std::unordered_set<QString> *importadas = nullptr; // both keys of earlier imports
     const std::vector<RegraCategoria> *regras = nullptr;
 };

@@ -293,8 +293,17 @@ void Frm_PrevisaoExtracto::actualizaResto()
         razao->setText(s ? s->razao.formata() : QStringLiteral("-"));
         diferenca->setText(s ? s->diferenca().formata() : QString());
         diferenca->setStyleSheet(s && s->difere() ? QStringLiteral("color: #c00000") : QString());
-        if (s)
+        if (s) {
             extracto->setToolTip(QStringLiteral("No fim do dia ") + Regional::formataData(s->data));
+            // The ledger's side is the balance the import leaves, the new lines in it.
+            razao->setToolTip(
+                QStringLiteral("Saldo do razão no fim do dia %1%2")
+                    .arg(Regional::formataData(s->data),
+                         s->novos == 0 ? QString()
+                                       : QStringLiteral(", com os %1 movimentos novos deste "
+                                                        "extracto (depois de confirmar)")
+                                             .arg(s->novos)));
+        }
     };
     saldo(p.saldoInicial, Lbl_SaldoInicial, Lbl_SaldoRazaoInicial, Lbl_DiferencaInicial);
     saldo(p.saldoFinal, Lbl_SaldoFinal, Lbl_SaldoRazaoFinal, Lbl_DiferencaFinal);

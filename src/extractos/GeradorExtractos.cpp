@@ -2,6 +2,7 @@
 #include "reports/ArquivoZip.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QXmlStreamWriter>
 
 using namespace Qt::StringLiterals;
@@ -353,12 +354,13 @@ QByteArray xlsx(const Extracto &e)
 {
     // Shared strings for the text cells, serial day numbers styled as dates, plain numbers.
     QStringList partilhados;
+    QHash<QString, int> indices; // a list searched per cell was quadratic on a large statement
     auto indice = [&](const QString &s) {
-        const qsizetype i = partilhados.indexOf(s);
-        if (i >= 0)
-            return int(i);
+        const auto i = indices.constFind(s);
+        if (i != indices.constEnd())
+            return *i;
         partilhados << s;
-        return int(partilhados.size() - 1);
+        return *indices.insert(s, int(partilhados.size() - 1));
     };
     QByteArray folha;
     {

@@ -126,14 +126,18 @@ std::vector<Movimento> movimentosDaConta(BaseDados &bd, int numBanco)
             m.data = QDate(digitos(0, 4), digitos(5, 2), digitos(8, 2));
         else if (!d.empty())
             m.data = Regional::deIso(c.texto(1));
-        m.numero = c.texto(2);
-        m.descricao = c.texto(3);
         const std::string_view s = c.utf8(4); // "V", "", "A": one shared text each
         if (s != anteriorUtf8) {
             anteriorUtf8 = std::string(s);
             situacaoAnterior = c.texto(4);
         }
         m.situacao = situacaoAnterior;
+        // Only a movement still to verify is matched or shown: the others count in the
+        // balance alone, so their texts are not made.
+        if (Conciliacao::porVerificar(m)) {
+            m.numero = c.texto(2);
+            m.descricao = c.texto(3);
+        }
         m.debito = Dinheiro::deCentimos(c.inteiro(5));
         m.credito = Dinheiro::deCentimos(c.inteiro(6));
         m.numBanco = numBanco;
@@ -362,21 +366,57 @@ ResultadoImportacao confirma(BaseDados &bd, const ImportacaoPreparada &p)
     return r;
 }
 
+namespace {
+
+// The fingerprints of many movements, each statement prepared once for them all (an undo reads
+// one a line of the import, tens of thousands).
+class LeitorImpressoes
+{
+public:
+    explicit LeitorImpressoes(BaseDados &bd)
+        : m_linha(bd.prepara(QStringLiteral(
+              "SELECT Data, Numero, Descricao, S, Debito, Credito, NumBanco FROM TabBancos1Det "
+              "WHERE NumAutomatico = ?"))),
+          m_extras(bd.prepara(QStringLiteral(
+              "SELECT Categoria, Categoria1, Observacoes FROM TabBancosDetOutros "
+              "WHERE NumAutoDet = ? AND NumBanco = ? ORDER BY rowid LIMIT 1")))
+    {
+    }
+
+    QString impressao(qint64 numAutomatico, int numBanco, bool comExtras)
+    {
+        m_linha.liga(1, numAutomatico);
+        const bool existe = m_linha.avanca() && m_linha.inteiro(6) == numBanco;
+        Impressao imp;
+        if (existe)
+            impressaoLinha(imp, m_linha.texto(0), m_linha.texto(1), m_linha.texto(2),
+                           m_linha.texto(3), m_linha.inteiro(4), m_linha.inteiro(5),
+                           int(m_linha.inteiro(6)));
+        m_linha.reinicia();
+        if (!existe)
+            return {};
+        if (comExtras) {
+            // The movement's first extras row, as the grid reads it; without one, all empty.
+            ExtrasMovimento e;
+            m_extras.liga(1, numAutomatico);
+            m_extras.liga(2, numBanco);
+            if (m_extras.avanca())
+                e = {m_extras.texto(0), m_extras.texto(1), m_extras.texto(2)};
+            m_extras.reinicia();
+            impressaoExtras(imp, e);
+        }
+        return imp.hex();
+    }
+
+private:
+    Comando m_linha, m_extras;
+};
+
+} // namespace
+
 QString impressaoActual(BaseDados &bd, qint64 numAutomatico, int numBanco, bool comExtras)
 {
-    Comando c = bd.prepara(QStringLiteral(
-        "SELECT Data, Numero, Descricao, S, Debito, Credito, NumBanco FROM TabBancos1Det "
-        "WHERE NumAutomatico = ?"));
-    c.liga(1, numAutomatico);
-    if (!c.avanca() || c.inteiro(6) != numBanco)
-        return {};
-    Impressao imp;
-    impressaoLinha(imp, c.texto(0), c.texto(1), c.texto(2), c.texto(3), c.inteiro(4),
-                   c.inteiro(5), int(c.inteiro(6)));
-    if (comExtras)
-        impressaoExtras(
-            imp, TabelaDetOutros::le(bd, numAutomatico, numBanco).value_or(ExtrasMovimento{}));
-    return imp.hex();
+    return LeitorImpressoes(bd).impressao(numAutomatico, numBanco, comExtras);
 }
 
 ResultadoAnulacao anulaUltima(BaseDados &bd, int numBanco)
@@ -392,9 +432,10 @@ ResultadoAnulacao anulaUltima(BaseDados &bd, int numBanco)
         RegistoImportacoes::linhas(bd, ultima->numImportacao);
     QStringList alterados;
     int totalAlterados = 0;
+    LeitorImpressoes impressoes(bd);
     for (const LinhaImportada &l : linhas) {
         const bool criou = l.accao == AccaoLinha::Criou;
-        if (impressaoActual(bd, l.numAutomatico, numBanco, criou) == l.impressao)
+        if (impressoes.impressao(l.numAutomatico, numBanco, criou) == l.impressao)
             continue;
         ++totalAlterados;
         if (alterados.size() < 5) {

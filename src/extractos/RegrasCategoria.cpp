@@ -37,12 +37,24 @@ void grava(BaseDados &bd, int numBanco, const std::vector<RegraCategoria> &regra
 
 const RegraCategoria *aplica(const std::vector<RegraCategoria> &regras, const QString &descricao)
 {
+    return Dobradas(regras).aplica(descricao);
+}
+
+Dobradas::Dobradas(const std::vector<RegraCategoria> &regras) : m_regras(regras)
+{
+    m_contem.reserve(regras.size());
+    for (const RegraCategoria &r : regras)
+        m_contem.push_back(r.contem.simplified().toCaseFolded());
+}
+
+const RegraCategoria *Dobradas::aplica(const QString &descricao) const
+{
+    if (m_regras.empty())
+        return nullptr;
     const QString texto = descricao.simplified().toCaseFolded();
-    for (const RegraCategoria &r : regras) {
-        const QString contem = r.contem.simplified().toCaseFolded();
-        if (!contem.isEmpty() && texto.contains(contem))
-            return &r;
-    }
+    for (size_t i = 0; i < m_regras.size(); ++i)
+        if (!m_contem[i].isEmpty() && texto.contains(m_contem[i]))
+            return &m_regras[i];
     return nullptr;
 }
 

@@ -23,4 +23,16 @@ void grava(BaseDados &bd, int numBanco, const std::vector<RegraCategoria> &regra
 const RegraCategoria *aplica(const std::vector<RegraCategoria> &regras,
                              const QString &descricao);
 
+// The same for the many lines of a statement: the rules' texts folded once, not per line.
+class Dobradas
+{
+public:
+    explicit Dobradas(const std::vector<RegraCategoria> &regras);
+    const RegraCategoria *aplica(const QString &descricao) const;
+
+private:
+    const std::vector<RegraCategoria> &m_regras;
+    std::vector<QString> m_contem;
+};
+
 } // namespace RegrasCategoria
