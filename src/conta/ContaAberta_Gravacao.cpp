@@ -69,6 +69,12 @@ ContaAberta::Gravacao ContaAberta::porGravar(bool todas) const
                 deTexto(r);
         return g;
     }
+    // Sized first: a million balances to send are held once, not grown by doubling.
+    size_t saldos = 0;
+    for (int i = 0; i < lidas; ++i)
+        saldos += m_linhas.guardadaComoMostra(i) && !m_linhas.saldoGuardadoCerto(i);
+    g.saldos.reserve(saldos);
+    g.linhasSaldos.reserve(saldos);
     for (int r = 1; r < m_numLinhas; ++r) {
         if (r > lidas || m_escritas.temTexto(r)) {
             deTexto(r);

@@ -111,21 +111,36 @@ void LinhasConta::acrescenta(qint64 chave, qint32 dia, qint64 debito, qint64 cre
     m_ordem.push_back(quint32(m_chaves.size()));
     m_chaves.push_back(chave);
     m_dias.push_back(dia);
-    m_debitos.push_back(debito); // a NULL amount reads as 0
-    m_creditos.push_back(credito);
-    m_situacoes.push_back(situacao);
+    m_montantes.push_back(0);
+    m_aCredito.push_back(false);
+    m_temAmbos.push_back(false);
+    defineMontantes(m_montantes.size() - 1, debito, credito); // a NULL amount reads as 0
+    m_situacoes.push_back(quint16(situacao));
     m_marcas.push_back(m);
     m_saldos.push_back(saldo);
     m_saldoCerto.push_back(saldoCerto);
     m_porAcertar.push_back(porAcertar);
 }
 
+void LinhasConta::defineMontantes(size_t k, qint64 debito, qint64 credito)
+{
+    if (m_temAmbos[k])
+        m_ambos.erase(quint32(k));
+    m_temAmbos[k] = debito != 0 && credito != 0;
+    if (m_temAmbos[k])
+        m_ambos[quint32(k)] = {debito, credito};
+    m_aCredito[k] = debito == 0;
+    m_montantes[k] = debito != 0 ? debito : credito;
+}
+
 void LinhasConta::reserva(size_t n)
 {
-    for (auto *v : {&m_chaves, &m_debitos, &m_creditos, &m_saldos})
+    for (auto *v : {&m_chaves, &m_montantes, &m_saldos})
         v->reserve(n);
     m_dias.reserve(n);
     m_situacoes.reserve(n);
+    m_aCredito.reserve(n);
+    m_temAmbos.reserve(n);
     m_marcas.reserve(n);
     m_ordem.reserve(n);
     m_porAcertar.reserve(n);
@@ -202,6 +217,11 @@ quint32 LinhasConta::indiceSituacao(std::string_view s)
         return m_ultimoIndice;
     const std::string chave(s);
     auto [i, nova] = m_indicesSituacao.try_emplace(chave, quint32(m_textosSituacao.size()));
+    if (nova && m_textosSituacao.size() > std::numeric_limits<quint16>::max()) {
+        // Kept in 16 bits: a ledger uses a handful; this many is a damaged file.
+        m_indicesSituacao.erase(i);
+        throw ErroBaseDados(QStringLiteral("a conta tem mais de 65536 situações diferentes"));
+    }
     if (nova) {
         // "" as the null text, as the engine's other readers give it.
         const QString texto =
@@ -244,8 +264,10 @@ qint64 LinhasConta::calculaSaldos(int desde)
     qint64 saldo = desde > 0 ? m_saldos[s(desde - 1)] : 0;
     for (size_t i = size_t(desde); i < m_ordem.size(); ++i) {
         const size_t k = m_ordem[i];
-        if (!m_foraSaldo[m_situacoes[k]])
-            saldo += m_creditos[k] - m_debitos[k];
+        if (!m_foraSaldo[m_situacoes[k]]) {
+            const auto [debito, credito] = montantes(k);
+            saldo += credito - debito;
+        }
         if (m_saldos[k] != saldo) {
             m_saldos[k] = saldo;
             m_saldoCerto[k] = false; // what is stored is the balance it had
@@ -316,9 +338,8 @@ int LinhasConta::substitui(int i, const TabelaMovimentos::AlteracaoMovimento &a,
         m_dias[k] = a.data->isValid() ? qint32(a.data->toJulianDay()) : SemData;
     if (this->numero(i) != a.numero || this->descricao(i) != a.descricao)
         m_marcas[k] = guardaTextos(utf8De(a.numero.toUtf8()), utf8De(a.descricao.toUtf8()));
-    m_situacoes[k] = indiceSituacao(a.situacao);
-    m_debitos[k] = a.debito.centimos();
-    m_creditos[k] = a.credito.centimos();
+    m_situacoes[k] = quint16(indiceSituacao(a.situacao));
+    defineMontantes(k, a.debito.centimos(), a.credito.centimos());
     m_porAcertar[k] = false;
     if (a.saldo)
         m_saldoCerto[k] = a.saldo->centimos() == m_saldos[k];

@@ -54,8 +54,8 @@ public:
     QString numero(int i) const;
     QString descricao(int i) const;
     const QString &situacao(int i) const { return m_textosSituacao[m_situacoes[s(i)]]; }
-    qint64 debito(int i) const { return m_debitos[s(i)]; }
-    qint64 credito(int i) const { return m_creditos[s(i)]; }
+    qint64 debito(int i) const { return montantes(s(i)).first; }
+    qint64 credito(int i) const { return montantes(s(i)).second; }
     bool anulada(int i) const { return m_anulada[m_situacoes[s(i)]]; }    // exactly "A": coloured
     bool foraDoSaldo(int i) const { return m_foraSaldo[m_situacoes[s(i)]]; } // starts with "A"
 
@@ -101,6 +101,14 @@ private:
     };
     static constexpr quint16 Longos = 0xFFFF;
     size_t s(int i) const { return m_ordem[size_t(i)]; }
+    std::pair<qint64, qint64> montantes(size_t k) const // debit, credit
+    {
+        if (m_temAmbos[k])
+            return m_ambos.at(quint32(k));
+        return m_aCredito[k] ? std::pair<qint64, qint64>(0, m_montantes[k])
+                             : std::pair<qint64, qint64>(m_montantes[k], 0);
+    }
+    void defineMontantes(size_t k, qint64 debito, qint64 credito);
     void reserva(size_t n); // room for n movements in every array
     static qint32 diaDe(std::string_view iso, bool &canonica);
     quint32 indiceSituacao(std::string_view s);
@@ -117,8 +125,12 @@ private:
     // Per stored movement (index s), in the order read or added.
     std::vector<qint64> m_chaves;
     std::vector<qint32> m_dias;
-    std::vector<qint64> m_debitos, m_creditos; // cents
-    std::vector<quint32> m_situacoes;          // index into m_textosSituacao
+    // The amount in cents: the debit, or the credit where m_aCredito says so; the rare movement
+    // with both (an older file's) has them in m_ambos, keyed by its index.
+    std::vector<qint64> m_montantes;
+    std::vector<bool> m_aCredito, m_temAmbos;
+    std::unordered_map<quint32, std::pair<qint64, qint64>> m_ambos;
+    std::vector<quint16> m_situacoes; // index into m_textosSituacao
     std::vector<Marca> m_marcas;
     std::vector<qint64> m_saldos;   // the running balance
     std::vector<bool> m_porAcertar; // the stored row differs from what the grid would write
