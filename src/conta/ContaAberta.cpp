@@ -110,7 +110,7 @@ void ContaAberta::carrega(BaseDados &bd)
         emit leituraAcabou();
 }
 
-void ContaAberta::leMais()
+bool ContaAberta::le(int maxLinhas, const QDeadlineTimer &ate)
 {
     const int antes = m_linhas.total();
     bool mais = false;
@@ -123,18 +123,23 @@ void ContaAberta::leMais()
             m_bdLeitura->defineLeituraPendente([this] { acabaLeitura(); });
             m_reservadas = true;
         }
-        mais = m_linhas.continua(std::numeric_limits<int>::max(), QDeadlineTimer(PassoMs));
+        mais = m_linhas.continua(maxLinhas, ate);
     } catch (const ErroBaseDados &erro) {
         falhouLeitura(erro);
-        return;
+        return false;
     }
     mostraNovas(antes);
-    if (mais) {
-        m_passo.start();
-        return;
+    if (!mais) {
+        largaLeitura();
+        emit leituraAcabou();
     }
-    largaLeitura();
-    emit leituraAcabou();
+    return mais;
+}
+
+void ContaAberta::leMais()
+{
+    if (le(std::numeric_limits<int>::max(), QDeadlineTimer(PassoMs)))
+        m_passo.start();
 }
 
 void ContaAberta::acabaLeitura()
@@ -142,35 +147,13 @@ void ContaAberta::acabaLeitura()
     if (!m_linhas.aLer())
         return;
     m_passo.stop();
-    const int antes = m_linhas.total();
-    try {
-        m_linhas.continua(std::numeric_limits<int>::max());
-    } catch (const ErroBaseDados &erro) {
-        falhouLeitura(erro);
-        return;
-    }
-    mostraNovas(antes);
-    largaLeitura();
-    emit leituraAcabou();
+    le(std::numeric_limits<int>::max());
 }
 
 void ContaAberta::preparaAte(int r)
 {
-    if (!m_linhas.aLer() || r < m_numLinhas)
-        return;
-    const int antes = m_linhas.total();
-    bool mais = false;
-    try {
-        mais = m_linhas.continua(r - m_numLinhas + 1);
-    } catch (const ErroBaseDados &erro) {
-        falhouLeitura(erro);
-        return;
-    }
-    mostraNovas(antes);
-    if (!mais) {
-        largaLeitura();
-        emit leituraAcabou();
-    }
+    if (m_linhas.aLer() && r >= m_numLinhas)
+        le(r - m_numLinhas + 1);
 }
 
 void ContaAberta::mostraNovas(int antes)

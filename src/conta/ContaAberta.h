@@ -146,6 +146,9 @@ private:
         if (m_linhas.aLer())
             const_cast<ContaAberta *>(this)->acabaLeitura();
     }
+    // Reads up to maxLinhas more rows or until `ate`, shows them, and ends the reading once the
+    // last row came or a step failed; true while rows remain.
+    bool le(int maxLinhas, const QDeadlineTimer &ate = QDeadlineTimer(QDeadlineTimer::Forever));
     void leMais();                  // one step of the reading, from the timer
     void mostraNovas(int antes);    // rows read since `antes` join the views
     void largaLeitura();            // the query let go, unread rows never come

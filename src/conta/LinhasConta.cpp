@@ -30,14 +30,6 @@ void LinhasConta::limpa()
     *this = LinhasConta();
 }
 
-void LinhasConta::le(BaseDados &bd, int numBanco)
-{
-    comeca(bd, numBanco);
-    reservaTodas(bd);
-    while (continua(std::numeric_limits<int>::max())) {
-    }
-}
-
 void LinhasConta::comeca(BaseDados &bd, int numBanco)
 {
     limpa();

@@ -27,20 +27,19 @@ class LinhasConta
 public:
     static constexpr qint32 SemData = std::numeric_limits<qint32>::min();
 
-    // The movements of account `numBanco`, in the grid's order.
-    void le(BaseDados &bd, int numBanco);
     void limpa();
 
-    // The same in steps, so the first rows show while the rest are read: comeca prepares the
-    // query (no row yet), each continua reads up to `maxLinhas` more rows or until `ate`
-    // expires, and says whether rows remain; the query is let go once the last row is read.
-    // Rows come in the grid's order, so each row read is final, its balance summed with it
-    // once balances are on (calculaSaldos).
+    // The movements of account `numBanco`, in the grid's order, read in steps so the first rows
+    // show while the rest are read: comeca prepares the query (no row yet), each continua
+    // reads up to `maxLinhas` more rows or until `ate` expires and says whether rows remain;
+    // the query is let go once the last row is read. Rows come in the grid's order, so each
+    // row read is final, its running balance summed as it comes.
     void comeca(BaseDados &bd, int numBanco);
     // Room for every row of the account, counted on `bd` (beside the query): arrays grown
     // row by row would hold the whole twice while they move.
     void reservaTodas(BaseDados &bd);
-    bool continua(int maxLinhas, const QDeadlineTimer &ate = QDeadlineTimer(QDeadlineTimer::Forever));
+    bool continua(int maxLinhas,
+                  const QDeadlineTimer &ate = QDeadlineTimer(QDeadlineTimer::Forever));
     bool aLer() const { return m_leitura != nullptr; }
     void paraLeitura() { m_leitura.reset(); } // the rows read stay; the rest never come
 

@@ -192,7 +192,8 @@ int FlexGrid::TopRow() const
 
 int FlexGrid::linhasPorPagina() const
 {
-    return std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize())) + 1;
+    const int altura = std::max(1, verticalHeader()->defaultSectionSize());
+    return std::max(1, viewport()->height() / altura) + 1;
 }
 
 void FlexGrid::setTopRow(int r)
@@ -228,7 +229,7 @@ void FlexGrid::keyPressEvent(QKeyEvent *e)
         return;
     }
     // A key that goes down goes as far as the model's whole rows, read or not yet.
-    if ((e->key() == Qt::Key_End && (e->modifiers() & Qt::ControlModifier)))
+    if (e->key() == Qt::Key_End && (e->modifiers() & Qt::ControlModifier))
         m_modelo->preparaAte(std::numeric_limits<int>::max());
     else if (e->key() == Qt::Key_PageDown || e->key() == Qt::Key_Down)
         m_modelo->preparaAte(m_row + 2 * linhasPorPagina());

@@ -208,8 +208,10 @@ private slots:
         // program's own writes cut texts to their widths.
         for (int i = 0; i < numeros.size(); ++i)
             f.bd->executa(QStringLiteral("INSERT INTO TabBancos1Det (Data, Numero, Descricao, S, "
-                                         "Debito, Credito, NumBanco) VALUES (?, ?, ?, '', 100, 0, 1)"),
-                          {Regional::paraIso(QDate(2024, 1, 1).addDays(i)), numeros[i], descricoes[i]});
+                                         "Debito, Credito, NumBanco) "
+                                         "VALUES (?, ?, ?, '', 100, 0, 1)"),
+                          {Regional::paraIso(QDate(2024, 1, 1).addDays(i)), numeros[i],
+                           descricoes[i]});
         ContaAberta c;
         abre(c, *f.bd, 1);
         auto confere = [&] {

@@ -41,7 +41,9 @@ struct Insercoes {
     explicit Insercoes(ContaAberta &c)
     {
         QObject::connect(&c, &QAbstractItemModel::rowsInserted, &c,
-                         [this](const QModelIndex &, int de, int ate) { spans.emplace_back(de, ate); });
+                         [this](const QModelIndex &, int de, int ate) {
+                             spans.emplace_back(de, ate);
+                         });
     }
 };
 
