@@ -91,8 +91,10 @@ public:
     struct Gravacao {
         std::vector<TabelaMovimentos::AlteracaoMovimento> linhas; // whole rows to write
         std::vector<int> linhasGrelha;                           // their grid rows
-        std::vector<std::pair<qint64, qint64>> saldos; // key, balance: rows differing in it only
-        std::vector<int> linhasSaldos;
+        // The movements differing in their balance only (as the account keeps them, 4 bytes
+        // each: a million balances are not held twice), with the balances' generation then.
+        std::vector<quint32> saldos;
+        quint64 geracaoSaldos = 0;
         QStringList datasInvalidas; // date cells neither empty nor a date: their rows keep theirs
         bool vazia() const { return linhas.empty() && saldos.empty(); }
     };
@@ -100,6 +102,9 @@ public:
     // rows marked changed. A row whose key cell is not a number is not a movement's and is
     // skipped; an account cell that is not a number counts as the open account.
     Gravacao porGravar(bool todas) const;
+    // Writes g's balances on `bd` (in the caller's transaction, or one of its own), in slices
+    // read from the account as they go. The account must not change in between.
+    void gravaSaldos(BaseDados &bd, const Gravacao &g) const;
     // `g` was written: what is stored is known again, nothing on screen changes.
     void gravou(const Gravacao &g);
     // `g` was written, and the grid now shows what is stored, as if read again: the written

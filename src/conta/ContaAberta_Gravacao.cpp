@@ -3,6 +3,7 @@
 // stored row differs from it (its balance alone by the narrow statement); a row the program
 // wrote into is read from its texts, as it shows them.
 #include "conta/ContaAberta.h"
+#include "data/BaseDados.h"
 #include "data/Regional.h"
 #include "data/Texto.h"
 
@@ -74,7 +75,7 @@ ContaAberta::Gravacao ContaAberta::porGravar(bool todas) const
     for (int i = 0; i < lidas; ++i)
         saldos += m_linhas.guardadaComoMostra(i) && !m_linhas.saldoGuardadoCerto(i);
     g.saldos.reserve(saldos);
-    g.linhasSaldos.reserve(saldos);
+    g.geracaoSaldos = m_linhas.geracaoSaldos();
     for (int r = 1; r < m_numLinhas; ++r) {
         if (r > lidas || m_escritas.temTexto(r)) {
             deTexto(r);
@@ -86,16 +87,42 @@ ContaAberta::Gravacao ContaAberta::porGravar(bool todas) const
             g.linhas.push_back(m_linhas.alteracao(i, true));
             g.linhasGrelha.push_back(r);
         } else if (!m_linhas.saldoGuardadoCerto(i)) {
-            g.saldos.emplace_back(m_linhas.chave(i), m_linhas.saldo(i));
-            g.linhasSaldos.push_back(r);
+            g.saldos.push_back(m_linhas.guardada(i));
         }
     }
     return g;
 }
 
+void ContaAberta::gravaSaldos(BaseDados &bd, const Gravacao &g) const
+{
+    if (g.saldos.empty())
+        return;
+    // Each balance as it is now: had one moved since g was made (it is not meant to), the
+    // running balance is still what belongs stored, and gravou will not believe it written.
+    std::optional<Transaccao> t;
+    if (!bd.emTransaccao())
+        t.emplace(bd);
+    constexpr size_t Fatia = 8192;
+    std::vector<std::pair<qint64, qint64>> fatia;
+    fatia.reserve(std::min(Fatia, g.saldos.size()));
+    for (size_t desde = 0; desde < g.saldos.size(); desde += Fatia) {
+        fatia.clear();
+        for (size_t k = desde; k < std::min(desde + Fatia, g.saldos.size()); ++k)
+            fatia.emplace_back(m_linhas.chaveGuardada(g.saldos[k]),
+                               m_linhas.saldoGuardado(g.saldos[k]));
+        TabelaMovimentos::actualizaSaldos(bd, fatia);
+    }
+}
+
 void ContaAberta::gravou(const Gravacao &g)
 {
     precisaDeTodas();
+    // The balances first: the rows' marks below do not change what those balances were.
+    // Once a running balance has moved since, what was written is no longer known to be the
+    // one shown, and the next write-back sends it again.
+    if (g.geracaoSaldos == m_linhas.geracaoSaldos())
+        for (const quint32 k : g.saldos)
+            m_linhas.saldoGravado(k);
     const int lidas = comoLidas();
     for (size_t k = 0; k < g.linhas.size(); ++k) {
         const int r = g.linhasGrelha[k];
@@ -108,11 +135,6 @@ void ContaAberta::gravou(const Gravacao &g)
         // holds other values than the raw ones, which a later write must then send in full.
         m_linhas.gravada(r - 1, a.saldo ? std::optional(a.saldo->centimos()) : std::nullopt,
                          !m_escritas.temTexto(r));
-    }
-    for (size_t k = 0; k < g.saldos.size(); ++k) {
-        const int r = g.linhasSaldos[k];
-        if (r >= 1 && r <= lidas && m_linhas.chave(r - 1) == g.saldos[k].first)
-            m_linhas.gravada(r - 1, g.saldos[k].second);
     }
 }
 
@@ -130,9 +152,8 @@ bool ContaAberta::mostraGravado(const Gravacao &g)
         if (i < 0 || i + 1 != g.linhasGrelha[k] || l.linhaDaChave(chave, i + 1) >= 0)
             return false;
     }
-    for (const auto &s : g.saldos)
-        if (l.linhaDaChave(s.first) < 0)
-            return false;
+    if (!g.saldos.empty() && g.geracaoSaldos != l.geracaoSaldos())
+        return false;
     beginResetModel();
     int desde = l.total();
     for (size_t k = 0; k < g.linhas.size(); ++k) {
@@ -142,8 +163,8 @@ bool ContaAberta::mostraGravado(const Gravacao &g)
         l.substitui(i, a, d);
         desde = std::min(desde, d);
     }
-    for (const auto &s : g.saldos)
-        l.gravada(l.linhaDaChave(s.first), s.second);
+    for (const quint32 k : g.saldos)
+        l.saldoGravado(k); // before the balances are summed again below
     l.calculaSaldos(desde);
     mostraMovimentos();
     endResetModel();

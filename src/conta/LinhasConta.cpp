@@ -27,7 +27,9 @@ bool maisLongo(std::string_view t, int largura)
 
 void LinhasConta::limpa()
 {
+    const quint64 geracao = m_geracaoSaldos;
     *this = LinhasConta();
+    m_geracaoSaldos = geracao + 1; // other movements at the same indices
 }
 
 void LinhasConta::comeca(BaseDados &bd, int numBanco)
@@ -254,6 +256,7 @@ qint64 LinhasConta::calculaSaldos(int desde)
 {
     desde = std::clamp(desde, 0, total());
     qint64 saldo = desde > 0 ? m_saldos[s(desde - 1)] : 0;
+    bool mudou = false;
     for (size_t i = size_t(desde); i < m_ordem.size(); ++i) {
         const size_t k = m_ordem[i];
         if (!m_foraSaldo[m_situacoes[k]]) {
@@ -263,8 +266,10 @@ qint64 LinhasConta::calculaSaldos(int desde)
         if (m_saldos[k] != saldo) {
             m_saldos[k] = saldo;
             m_saldoCerto[k] = false; // what is stored is the balance it had
+            mudou = true;
         }
     }
+    m_geracaoSaldos += mudou;
     m_comSaldos = true;
     return saldo;
 }
@@ -333,8 +338,10 @@ int LinhasConta::substitui(int i, const TabelaMovimentos::AlteracaoMovimento &a,
     m_situacoes[k] = quint16(indiceSituacao(a.situacao));
     defineMontantes(k, a.debito.centimos(), a.credito.centimos());
     m_porAcertar[k] = false;
-    if (a.saldo)
+    if (a.saldo) {
         m_saldoCerto[k] = a.saldo->centimos() == m_saldos[k];
+        ++m_geracaoSaldos; // another balance than one sent before may now be stored
+    }
     return move(i, desde);
 }
 

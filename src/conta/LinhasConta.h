@@ -78,6 +78,17 @@ public:
     // written from other values than its own) not.
     void gravada(int i, std::optional<qint64> saldo, bool comoMostra = true);
 
+    // A movement as kept (its index, which a row's move or removal does not change), for a
+    // write of balances that must not hold a copy of them: the key and balance are read from
+    // here as they are sent. The generation changes whenever a running balance does or the
+    // rows are read again, so balances sent at one generation are still the ones shown while
+    // it holds.
+    quint32 guardada(int i) const { return m_ordem[size_t(i)]; }
+    qint64 chaveGuardada(quint32 k) const { return m_chaves[k]; }
+    qint64 saldoGuardado(quint32 k) const { return m_saldos[k]; }
+    void saldoGravado(quint32 k) { m_saldoCerto[k] = true; }
+    quint64 geracaoSaldos() const { return m_geracaoSaldos; }
+
     // The first row, at or after `de`, of movement `chave`; -1 when none.
     int linhaDaChave(qint64 chave, int de = 0) const;
 
@@ -139,6 +150,7 @@ private:
     // Row i of the grid is stored movement m_ordem[i].
     std::vector<quint32> m_ordem;
     bool m_comSaldos = false;
+    quint64 m_geracaoSaldos = 0;
 
     // Texts, UTF-8, back to back in blocks that never move: no copy of the whole as it grows,
     // so reading a large account never holds its texts twice.

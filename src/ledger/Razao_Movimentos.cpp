@@ -319,7 +319,7 @@ void Razao::GravaLinhas(bool todas)
         if (!bd.emTransaccao())
             t.emplace(bd);
         TabelaMovimentos::actualiza(bd, g->linhas);
-        TabelaMovimentos::actualizaSaldos(bd, g->saldos);
+        conta().gravaSaldos(bd, *g);
         // Believed stored only once committed: a caller's transaction may still roll it back.
         QPointer<::ContaAberta> conta(&this->conta());
         bd.aposConfirmar([conta, g] {

@@ -92,11 +92,11 @@ inline QStringList saldosErrados(BaseDados &bd, int numBanco)
 }
 
 // What the grid's write-back does: the rows, then the balances, in one transaction.
-inline void grava(BaseDados &bd, const ContaAberta::Gravacao &g)
+inline void grava(BaseDados &bd, const ContaAberta &c, const ContaAberta::Gravacao &g)
 {
     Transaccao t(bd);
     TabelaMovimentos::actualiza(bd, g.linhas);
-    TabelaMovimentos::actualizaSaldos(bd, g.saldos);
+    c.gravaSaldos(bd, g);
 }
 
 } // namespace ApoioConta

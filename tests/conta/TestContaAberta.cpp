@@ -54,7 +54,7 @@ private slots:
             k.push_back(f.insere(1, QStringLiteral("2024-01-0%1").arg(i + 1), 0, 1000 * (i + 1)));
         ContaAberta c;
         abre(c, *f.bd, 1);
-        grava(*f.bd, c.porGravar(true)); // every balance stored
+        grava(*f.bd, c, c.porGravar(true)); // every balance stored
         if (!estragado.isEmpty())
             f.bd->executa(QStringLiteral("UPDATE TabBancos1Det SET %1 WHERE NumAutomatico = ?")
                               .arg(estragado),
@@ -63,7 +63,7 @@ private slots:
         const ContaAberta::Gravacao g = c.porGravar(true);
         QCOMPARE(int(g.linhas.size()), linhas);
         QCOMPARE(int(g.saldos.size()), saldos);
-        grava(*f.bd, g);
+        grava(*f.bd, c, g);
         c.gravou(g);
         QVERIFY(c.porGravar(true).vazia()); // once written, nothing is left to send
         QCOMPARE(saldosErrados(*f.bd, 1), QStringList());
@@ -110,7 +110,7 @@ private slots:
         c.defineTexto(5, Descricao, QStringLiteral("escrito, não marcado")); // goes, as on reading
         const ContaAberta::Gravacao g = c.porGravar(false);
         QCOMPARE(int(g.linhas.size()), 1);
-        grava(*f.bd, g);
+        grava(*f.bd, c, g);
         QCOMPARE(c.mostraGravado(g), noLugar);
         if (!noLugar)
             return;
@@ -165,15 +165,48 @@ private slots:
         const auto g = c.porGravar(true);
         QCOMPARE(int(g.saldos.size()), 3);
         f.bd->iniciaTransaccao();
-        TabelaMovimentos::actualizaSaldos(*f.bd, g.saldos);
+        c.gravaSaldos(*f.bd, g);
         f.bd->aposConfirmar([&] { c.gravou(g); });
         f.bd->anulaTransaccao();
         QCOMPARE(int(c.porGravar(true).saldos.size()), 3);
         f.bd->iniciaTransaccao();
-        TabelaMovimentos::actualizaSaldos(*f.bd, g.saldos);
+        c.gravaSaldos(*f.bd, g);
         f.bd->aposConfirmar([&] { c.gravou(g); });
         QVERIFY(!c.porGravar(true).vazia()); // not before the commit
         f.bd->confirmaTransaccao();
+        QVERIFY(c.porGravar(true).vazia());
+        QCOMPARE(saldosErrados(*f.bd, 1), QStringList());
+    }
+
+    void saldosMudadosAntesDoCommitVaoDeNovo()
+    {
+        // More balances than one slice of the write holds (none stored yet), all written; then,
+        // before the commit, the second movement's amount changes, moving every balance after
+        // it. Those were written with their old values and must be sent again (with the others:
+        // what that write stored is no longer known row by row).
+        constexpr int Movimentos = 2 * 8192 + 3;
+        Ficheiro f;
+        f.bd->iniciaTransaccao();
+        for (int i = 0; i < Movimentos; ++i)
+            f.insere(1, QStringLiteral("2024-03-01"), 0, 100 + i);
+        f.bd->confirmaTransaccao();
+        ContaAberta c;
+        abre(c, *f.bd, 1);
+        const auto g = c.porGravar(true);
+        QCOMPARE(int(g.saldos.size()), Movimentos);
+        f.bd->iniciaTransaccao();
+        c.gravaSaldos(*f.bd, g);
+        f.bd->aposConfirmar([&] { c.gravou(g); });
+        c.defineTexto(2, Credito, QStringLiteral("5,00"));
+        c.marcaAlterada(2);
+        const auto alterada = c.porGravar(false);
+        TabelaMovimentos::actualiza(*f.bd, alterada.linhas);
+        QVERIFY(c.mostraGravado(alterada));
+        f.bd->confirmaTransaccao();
+        const auto deNovo = c.porGravar(true);
+        QCOMPARE(int(deNovo.saldos.size()), Movimentos);
+        grava(*f.bd, c, deNovo);
+        c.gravou(deNovo);
         QVERIFY(c.porGravar(true).vazia());
         QCOMPARE(saldosErrados(*f.bd, 1), QStringList());
     }
@@ -227,7 +260,7 @@ private slots:
         c.defineTexto(r, Numero, QStringLiteral("N"));
         c.marcaAlterada(r);
         const auto g = c.porGravar(false);
-        ApoioConta::grava(*f.bd, g);
+        ApoioConta::grava(*f.bd, c, g);
         QVERIFY(c.mostraGravado(g));
         numeros[r - 1] = QStringLiteral("N");
         descricoes[r - 1] = Texto::corta(descricoes[r - 1], TabelaMovimentos::LarguraDescricao);

@@ -63,7 +63,7 @@ private slots:
                 }
                 c.marcaAlterada(r);
                 const ContaAberta::Gravacao g = c.porGravar(false);
-                grava(*f.bd, g);
+                grava(*f.bd, c, g);
                 if (c.mostraGravado(g)) {
                     ++noLugar;
                 } else {
@@ -83,7 +83,7 @@ private slots:
                 feito = QStringLiteral("criado");
             } else {
                 const ContaAberta::Gravacao g = c.porGravar(true);
-                grava(*f.bd, g);
+                grava(*f.bd, c, g);
                 c.gravou(g);
                 QCOMPARE(saldosErrados(*f.bd, 1), QStringList());
                 QVERIFY(c.porGravar(true).vazia());
