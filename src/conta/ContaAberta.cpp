@@ -5,6 +5,7 @@
 #include "data/Regional.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <stdexcept>
 
@@ -252,6 +253,34 @@ int ContaAberta::linhaDaChave(qint64 chave) const
 {
     const std::vector<int> r = linhasDaChave(chave, true);
     return r.empty() ? 0 : r.front();
+}
+
+int ContaAberta::linhaDaChave(qint64 chave, int perto) const
+{
+    precisaDeTodas();
+    int melhor = 0;
+    auto distancia = [&](int r) { return std::abs(r - perto); };
+    auto considera = [&](int r) {
+        if (melhor == 0 || distancia(r) < distancia(melhor)
+            || (distancia(r) == distancia(melhor) && r < melhor))
+            melhor = r;
+    };
+    const QString texto = QString::number(chave);
+    for (const int r : m_escritas.linhasComTexto())
+        if (const QString *escrito = m_escritas.texto(r, NumAutomatico); escrito && *escrito == texto)
+            considera(r);
+    // The rows as read, outward from `perto`, no farther than a written row already found.
+    const int lidas = comoLidas();
+    for (int d = 0; melhor == 0 || d <= distancia(melhor); ++d) {
+        const int acima = perto - d, abaixo = perto + d;
+        if (acima < 1 && abaixo > lidas)
+            break;
+        for (const int r : {acima, abaixo})
+            if (r >= 1 && r <= lidas && m_linhas.chave(r - 1) == chave
+                && !m_escritas.texto(r, NumAutomatico))
+                considera(r);
+    }
+    return melhor;
 }
 
 std::optional<qint64> ContaAberta::chave(int r) const

@@ -78,6 +78,9 @@ public:
 
     // The first grid row whose key cell reads `chave`, or 0; every such row.
     int linhaDaChave(qint64 chave) const;
+    // The row nearest `perto` reading movement `chave` (the lower of two as near), or 0; it
+    // costs the distance, where the first row costs the account.
+    int linhaDaChave(qint64 chave, int perto) const;
     std::vector<int> linhasDaChave(qint64 chave, bool soAPrimeira = false) const;
     // The key grid row r's key cell reads; nothing when that is not a number.
     std::optional<qint64> chave(int r) const;
@@ -112,8 +115,8 @@ public:
     // False when that cannot be known without reading the account again (it was not changed).
     bool mostraGravado(const Gravacao &g);
     // Movement `m` was created in this account: it takes its place by date; written cells go.
-    // False, as above, when the account must be read again.
-    bool mostraCriado(const Movimento &m);
+    // Its grid row, or 0, as above, when the account must be read again.
+    int mostraCriado(const Movimento &m);
 
     // ---- cells ----
     int linhas() const override { precisaDeTodas(); return m_numLinhas; }

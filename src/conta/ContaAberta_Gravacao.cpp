@@ -141,26 +141,29 @@ void ContaAberta::gravou(const Gravacao &g)
 bool ContaAberta::mostraGravado(const Gravacao &g)
 {
     precisaDeTodas();
-    // Each written movement found by its key among the rows as read: a row whose key was
+    // Each written movement is the row as read it was written from: a row whose key was
     // written over, or a movement not read with the account, needs the account read again.
+    // (Among the rows as read a key is never twice: it is the table's key.)
     LinhasConta &l = m_linhas;
     if (!completa())
         return false;
+    std::vector<quint32> guardadas;
+    guardadas.reserve(g.linhas.size());
     for (size_t k = 0; k < g.linhas.size(); ++k) {
-        const qint64 chave = g.linhas[k].numAutomatico;
-        const int i = l.linhaDaChave(chave);
-        if (i < 0 || i + 1 != g.linhasGrelha[k] || l.linhaDaChave(chave, i + 1) >= 0)
+        const int i = g.linhasGrelha[k] - 1;
+        if (i < 0 || i >= l.total() || l.chave(i) != g.linhas[k].numAutomatico)
             return false;
+        guardadas.push_back(l.guardada(i));
     }
     if (!g.saldos.empty() && g.geracaoSaldos != l.geracaoSaldos())
         return false;
     beginResetModel();
     int desde = l.total();
     for (size_t k = 0; k < g.linhas.size(); ++k) {
-        const auto &a = g.linhas[k];
-        const int i = l.linhaDaChave(a.numAutomatico); // rows move as each one is placed
+        // Rows move as each one is placed, the others by a row or so: looked for from there.
+        const int i = l.linhaDaGuardada(guardadas[k], g.linhasGrelha[k] - 1);
         int d = 0;
-        l.substitui(i, a, d);
+        l.substitui(i, g.linhas[k], d);
         desde = std::min(desde, d);
     }
     for (const quint32 k : g.saldos)
@@ -172,17 +175,17 @@ bool ContaAberta::mostraGravado(const Gravacao &g)
     return true;
 }
 
-bool ContaAberta::mostraCriado(const Movimento &m)
+int ContaAberta::mostraCriado(const Movimento &m)
 {
     precisaDeTodas();
     if (!completa() || m.numBanco != m_numBanco)
-        return false;
+        return 0;
     beginResetModel();
     int desde = 0;
-    m_linhas.insere(m, desde);
+    const int i = m_linhas.insere(m, desde);
     m_linhas.calculaSaldos(desde);
     mostraMovimentos();
     endResetModel();
     emit linhasMudaram();
-    return true;
+    return i + 1;
 }

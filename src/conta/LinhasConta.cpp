@@ -87,6 +87,7 @@ bool LinhasConta::continua(int maxLinhas, const QDeadlineTimer &ate)
         acrescenta(c.inteiro(0), dia, debito, credito, s, guardaTextos(numero, descricao), saldo,
                    saldoCerto, porAcertar);
     }
+    m_somadas = total(); // nothing changes while rows are read
     if (!mais)
         m_leitura.reset();
     return mais;
@@ -254,7 +255,7 @@ QDate LinhasConta::data(int i) const
 
 qint64 LinhasConta::calculaSaldos(int desde)
 {
-    desde = std::clamp(desde, 0, total());
+    desde = std::clamp(std::min(desde, m_somadas), 0, total());
     qint64 saldo = desde > 0 ? m_saldos[s(desde - 1)] : 0;
     bool mudou = false;
     for (size_t i = size_t(desde); i < m_ordem.size(); ++i) {
@@ -270,6 +271,7 @@ qint64 LinhasConta::calculaSaldos(int desde)
         }
     }
     m_geracaoSaldos += mudou;
+    m_somadas = total();
     m_comSaldos = true;
     return saldo;
 }
@@ -298,11 +300,16 @@ void LinhasConta::gravada(int i, std::optional<qint64> saldo, bool comoMostra)
         m_saldoCerto[s(i)] = *saldo == m_saldos[s(i)];
 }
 
-int LinhasConta::linhaDaChave(qint64 chave, int de) const
+int LinhasConta::linhaDaGuardada(quint32 k, int perto) const
 {
-    for (size_t i = size_t(std::max(de, 0)); i < m_ordem.size(); ++i)
-        if (m_chaves[m_ordem[i]] == chave)
-            return int(i);
+    const int n = total();
+    perto = std::clamp(perto, 0, std::max(n - 1, 0));
+    for (int d = 0; perto - d >= 0 || perto + d < n; ++d) {
+        if (perto + d < n && m_ordem[size_t(perto + d)] == k)
+            return perto + d;
+        if (perto - d >= 0 && m_ordem[size_t(perto - d)] == k)
+            return perto - d;
+    }
     return -1;
 }
 
@@ -321,6 +328,7 @@ int LinhasConta::move(int i, int &desde)
     const int destino = posicaoOrdenada(m_dias[k], m_chaves[k]);
     m_ordem.insert(m_ordem.begin() + destino, k);
     desde = std::min(i, destino);
+    m_somadas = std::min(m_somadas, desde);
     return destino;
 }
 
@@ -363,4 +371,5 @@ void LinhasConta::remove(int i, int &desde)
     // The stored values stay behind, unreachable, until the account is read again.
     m_ordem.erase(m_ordem.begin() + i);
     desde = i;
+    m_somadas = std::min(m_somadas, desde);
 }

@@ -59,12 +59,13 @@ public:
     bool foraDoSaldo(int i) const { return m_foraSaldo[m_situacoes[s(i)]]; } // starts with "A"
 
     // The running balance: a movement whose situation starts with "A" leaves it unchanged.
-    // Summed as the rows are read, and again from row `desde` on after a change (the rows
-    // before keep theirs); returns the final balance. The grid shows balances once they are
-    // asked for (temSaldos).
+    // Summed as the rows are read, and again after a change, from row `desde` or from the
+    // first row a change made stale, whichever comes first (the rows before keep theirs; by
+    // default only what is stale, so asking again costs nothing); returns the final balance.
+    // The grid shows balances once they are asked for (temSaldos).
     bool temSaldos() const { return m_comSaldos; }
     qint64 saldo(int i) const { return m_saldos[s(i)]; }
-    qint64 calculaSaldos(int desde = 0);
+    qint64 calculaSaldos(int desde = std::numeric_limits<int>::max());
     qint64 saldoFinal() const { return m_ordem.empty() ? 0 : m_saldos[m_ordem.back()]; }
 
     // Row i as loaded, for writing back; with its running balance when `comSaldo`.
@@ -84,13 +85,12 @@ public:
     // rows are read again, so balances sent at one generation are still the ones shown while
     // it holds.
     quint32 guardada(int i) const { return m_ordem[size_t(i)]; }
+    int linhaDaGuardada(quint32 k, int perto) const; // its row, looked for from row `perto` out
     qint64 chaveGuardada(quint32 k) const { return m_chaves[k]; }
     qint64 saldoGuardado(quint32 k) const { return m_saldos[k]; }
     void saldoGravado(quint32 k) { m_saldoCerto[k] = true; }
     quint64 geracaoSaldos() const { return m_geracaoSaldos; }
 
-    // The first row, at or after `de`, of movement `chave`; -1 when none.
-    int linhaDaChave(qint64 chave, int de = 0) const;
 
     // Changes that follow a write, each keeping the grid's order and returning the row the
     // movement ends on. The balances from the first row touched on must be summed again
@@ -150,6 +150,7 @@ private:
     // Row i of the grid is stored movement m_ordem[i].
     std::vector<quint32> m_ordem;
     bool m_comSaldos = false;
+    int m_somadas = 0; // the first rows, whose running balance no change has made stale
     quint64 m_geracaoSaldos = 0;
 
     // Texts, UTF-8, back to back in blocks that never move: no copy of the whole as it grows,

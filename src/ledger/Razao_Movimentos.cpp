@@ -158,16 +158,17 @@ void Razao::Cmd_Validar_Click()
     // Written: the grid shows what is stored.
     m_modo = ModoEdicao::Nenhum;
     contexto().frame2->Txt_NumAuto->setText(QString::number(chave));
+    int linhaCriada = 0;
     if (modo == ModoEdicao::Alteracao)
         MostraGravado(gravada);
-    else if (conta().mostraCriado(criado)) // in its place; else the account is read again
+    else if ((linhaCriada = conta().mostraCriado(criado)) != 0) // else the account is read again
         MostraConta();
     else
         CarregaMovimentos();
     if (modo == ModoEdicao::Alteracao)
         RepoeVista(topo, chave, m_linhaEditada);
     else
-        RepoeVista(g.TopRow(), chave, 1);
+        RepoeVista(g.TopRow(), chave, std::max(linhaCriada, 1));
 }
 
 void Razao::ReabreEditor(ModoEdicao modo, const ErroBaseDados &erro)
@@ -258,8 +259,8 @@ void Razao::RepoeVista(int topo, qint64 chave, int linha)
     FlexGrid &g = *contexto().grelha;
     if (!ContaAberta() || g.Rows() <= 1)
         return;
-    if (chave != 0)
-        if (const int r = conta().linhaDaChave(chave))
+    if (chave != 0) // looked for from where it was: it moves only as far as its date takes it
+        if (const int r = conta().linhaDaChave(chave, linha))
             linha = r;
     g.setTopRow(std::clamp(topo, 1, g.Rows() - 1));
     g.setRow(std::clamp(linha, 1, g.Rows() - 1));

@@ -222,8 +222,12 @@ private slots:
         QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[0]), 5); // by date, not by creation
         QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3]), 2);
         QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(999999), 0);
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[0], 1), 5); // looked for from afar
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(999999, 3), 0);
         g.setTextMatrix(4, NumAutomatico, QString::number(k[3]));
         QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3]), 2); // the first row that reads it
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3], 5), 4); // the nearest
+        QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3], 3), 2); // the lower of two
         g.setTextMatrix(2, NumAutomatico, QStringLiteral("x"));
         QCOMPARE(qobject_cast<ContaAberta *>(g.modelo())->linhaDaChave(k[3]), 4);
         QCOMPARE(caixas.caixas.size(), 0);
