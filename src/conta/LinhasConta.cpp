@@ -258,11 +258,19 @@ qint64 LinhasConta::calculaSaldos(int desde)
     desde = std::clamp(std::min(desde, m_somadas), 0, total());
     qint64 saldo = desde > 0 ? m_saldos[s(desde - 1)] : 0;
     bool mudou = false;
+    // The hot loop of an edit in a large account: the few situations' marks as bytes, and the
+    // look-up of both amounts only when an older file has any.
+    const std::vector<char> fora(m_foraSaldo.begin(), m_foraSaldo.end());
+    const bool comAmbos = !m_ambos.empty();
     for (size_t i = size_t(desde); i < m_ordem.size(); ++i) {
         const size_t k = m_ordem[i];
-        if (!m_foraSaldo[m_situacoes[k]]) {
-            const auto [debito, credito] = montantes(k);
-            saldo += credito - debito;
+        if (!fora[m_situacoes[k]]) {
+            if (comAmbos && m_temAmbos[k]) {
+                const auto [debito, credito] = m_ambos.at(quint32(k));
+                saldo += credito - debito;
+            } else {
+                saldo += m_aCredito[k] ? m_montantes[k] : -m_montantes[k];
+            }
         }
         if (m_saldos[k] != saldo) {
             m_saldos[k] = saldo;

@@ -136,8 +136,13 @@ void FlexGrid::modeloReposto()
 void FlexGrid::setRowHeightMin(int twipsAltura)
 {
     const int px = (twipsAltura + 14) / 15;
-    verticalHeader()->setMinimumSectionSize(px);
-    verticalHeader()->setDefaultSectionSize(px);
+    // Setting the same height again still walks every row of the header: a million of them
+    // each time the grid is formatted.
+    QHeaderView &h = *verticalHeader();
+    if (h.minimumSectionSize() == px && h.defaultSectionSize() == px)
+        return;
+    h.setMinimumSectionSize(px);
+    h.setDefaultSectionSize(px);
 }
 
 void FlexGrid::setColWidth(int c, int larguraTwips)
