@@ -31,6 +31,9 @@ namespace {
 // One step of the reading in the background: short enough that the grid scrolls and keys
 // answer between steps.
 constexpr int PassoMs = 8;
+// The views hear of the rows read this often, not at every step: each time they lay out and
+// paint the grid again, which would cost the reading about a third more.
+constexpr int MostraMs = 100;
 
 } // namespace
 
@@ -103,6 +106,7 @@ void ContaAberta::carrega(BaseDados &bd)
     if (m_linhas.aLer()) {
         m_bdLeitura = &bd;
         m_reservadas = false;
+        m_proximaMostra.setRemainingTime(MostraMs); // the first rows were just shown
         bd.defineLeituraPendente([this] { acabaLeitura(); });
         m_passo.start();
     }
@@ -111,9 +115,8 @@ void ContaAberta::carrega(BaseDados &bd)
         emit leituraAcabou();
 }
 
-bool ContaAberta::le(int maxLinhas, const QDeadlineTimer &ate)
+bool ContaAberta::le(int maxLinhas, const QDeadlineTimer &ate, bool aosPoucos)
 {
-    const int antes = m_linhas.total();
     bool mais = false;
     try {
         if (!m_reservadas) {
@@ -129,7 +132,8 @@ bool ContaAberta::le(int maxLinhas, const QDeadlineTimer &ate)
         falhouLeitura(erro);
         return false;
     }
-    mostraNovas(antes);
+    if (!mais || !aosPoucos || m_proximaMostra.hasExpired())
+        mostraNovas();
     if (!mais) {
         largaLeitura();
         emit leituraAcabou();
@@ -139,7 +143,7 @@ bool ContaAberta::le(int maxLinhas, const QDeadlineTimer &ate)
 
 void ContaAberta::leMais()
 {
-    if (le(std::numeric_limits<int>::max(), QDeadlineTimer(PassoMs)))
+    if (le(std::numeric_limits<int>::max(), QDeadlineTimer(PassoMs), true))
         m_passo.start();
 }
 
@@ -153,15 +157,20 @@ void ContaAberta::acabaLeitura()
 
 void ContaAberta::preparaAte(int r)
 {
-    if (m_linhas.aLer() && r >= m_numLinhas)
-        le(r - m_numLinhas + 1);
+    if (!m_linhas.aLer() || r < m_numLinhas)
+        return;
+    if (r <= m_linhas.total())
+        mostraNovas(); // read already, not yet shown
+    else
+        le(r - m_linhas.total());
 }
 
-void ContaAberta::mostraNovas(int antes)
+void ContaAberta::mostraNovas()
 {
     // Nothing else changes the rows while they are read (all of it has the rest read first):
-    // the movements' rows are the grid's rows, and the new ones go below.
-    const int agora = m_linhas.total();
+    // the movements' rows are the grid's rows, and the new ones go below those shown.
+    m_proximaMostra.setRemainingTime(MostraMs);
+    const int antes = m_numLinhas - 1, agora = m_linhas.total();
     if (agora == antes)
         return;
     beginInsertRows(QModelIndex(), antes, agora - 1);

@@ -154,11 +154,13 @@ private:
         if (m_linhas.aLer())
             const_cast<ContaAberta *>(this)->acabaLeitura();
     }
-    // Reads up to maxLinhas more rows or until `ate`, shows them, and ends the reading once the
-    // last row came or a step failed; true while rows remain.
-    bool le(int maxLinhas, const QDeadlineTimer &ate = QDeadlineTimer(QDeadlineTimer::Forever));
+    // Reads up to maxLinhas more rows or until `ate`, shows them (`aosPoucos`: only once
+    // MostraMs have passed since rows were last shown), and ends the reading once the last row
+    // came or a step failed; true while rows remain.
+    bool le(int maxLinhas, const QDeadlineTimer &ate = QDeadlineTimer(QDeadlineTimer::Forever),
+            bool aosPoucos = false);
     void leMais();                  // one step of the reading, from the timer
-    void mostraNovas(int antes);    // rows read since `antes` join the views
+    void mostraNovas();             // rows read and not yet shown join the views
     void largaLeitura();            // the query let go, unread rows never come
     void falhouLeitura(const ErroBaseDados &erro);
     bool dentro(int r, int c) const { return r >= 0 && c >= 0 && r < m_numLinhas && c < m_numColunas; }
@@ -186,5 +188,6 @@ private:
     CelulasEscritas m_escritas;
     BaseDados *m_bdLeitura = nullptr; // the connection of a reading in steps
     bool m_reservadas = false;        // room made for all its rows
+    QDeadlineTimer m_proximaMostra;   // when the rows read in steps are next shown
     QTimer m_passo;
 };

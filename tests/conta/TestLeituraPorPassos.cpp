@@ -86,6 +86,41 @@ private slots:
         QCOMPARE(mostradas(c), f.ingenua);
     }
 
+    void pedidaAntesDeMostradaEMostrada()
+    {
+        // Rows read in steps are shown to the views every so often, not at every step: a row
+        // asked for meanwhile is there at once, read or not, and nothing is shown twice.
+        constexpr int Muitos = 30000; // more than a step reads
+        Ficheiro f;
+        {
+            Transaccao t(*f.bd);
+            DadosDemonstracao::geraMovimentos(*f.bd, 1, Muitos, QDate(2020, 1, 1), 13);
+        }
+        const QStringList ingenua = contaIngenua(*f.bd, 1);
+        ContaAberta c;
+        Insercoes insercoes(c);
+        c.escolhe(1);
+        c.carrega(*f.bd);
+        c.calculaSaldos(Relogio::hoje());
+        QCoreApplication::processEvents(); // one step: rows read, not shown so soon after
+        QVERIFY(c.aLer());
+        for (const int mais : {1, 7, 300}) {
+            const int r = c.rowCount() + mais; // grid row r is model row r - 1
+            c.preparaAte(r);
+            QVERIFY(c.rowCount() >= r);
+            QCOMPARE(linhaMostrada(c, r), ingenua[r - 1]);
+        }
+        c.acabaLeitura();
+        QCOMPARE(c.rowCount(), Muitos);
+        int seguinte = ContaAberta::PrimeirasLinhas;
+        for (const auto &[de, ate] : insercoes.spans) {
+            QCOMPARE(de, seguinte);
+            seguinte = ate + 1;
+        }
+        QCOMPARE(seguinte, Muitos);
+        QCOMPARE(mostradas(c), ingenua);
+    }
+
     // Whatever is not a view sees the whole account: each of these has the rest read first,
     // and nothing is read twice or out of order.
     void oQueNaoEVistaVeTudo_data()
