@@ -53,6 +53,17 @@ struct Insercoes {
                              spans.emplace_back(de, ate);
                          });
     }
+    // Where the spans end, each right after the one before from `primeira` on; -1 at a gap.
+    int seguidasDe(int primeira) const
+    {
+        int seguinte = primeira;
+        for (const auto &[de, ate] : spans) {
+            if (de != seguinte)
+                return -1;
+            seguinte = ate + 1;
+        }
+        return seguinte;
+    }
 };
 
 } // namespace
@@ -76,12 +87,7 @@ private slots:
         QTRY_VERIFY(!c.aLer());
         QCOMPARE(acabou.count(), 1);
         // The views heard of every later row once, in order, right after the ones they had.
-        int seguinte = ContaAberta::PrimeirasLinhas;
-        for (const auto &[de, ate] : insercoes.spans) {
-            QCOMPARE(de, seguinte);
-            seguinte = ate + 1;
-        }
-        QCOMPARE(seguinte, Movimentos);
+        QCOMPARE(insercoes.seguidasDe(ContaAberta::PrimeirasLinhas), Movimentos);
         // The rows that came later have their balances summed on from the first ones.
         QCOMPARE(mostradas(c), f.ingenua);
     }
@@ -112,12 +118,7 @@ private slots:
         }
         c.acabaLeitura();
         QCOMPARE(c.rowCount(), Muitos);
-        int seguinte = ContaAberta::PrimeirasLinhas;
-        for (const auto &[de, ate] : insercoes.spans) {
-            QCOMPARE(de, seguinte);
-            seguinte = ate + 1;
-        }
-        QCOMPARE(seguinte, Muitos);
+        QCOMPARE(insercoes.seguidasDe(ContaAberta::PrimeirasLinhas), Muitos);
         QCOMPARE(mostradas(c), ingenua);
     }
 
